@@ -1,0 +1,90 @@
+#include "driver/messages.h"
+
+#include <unistd.h>
+
+#include <iostream>
+#include <map>
+
+namespace kmd {
+
+namespace {
+
+const std::map<std::int32_t, const char*>& StringTable() {
+    static const std::map<std::int32_t, const char*> table = {
+        {11967, "Can not Open File "},
+        {11970, "System memory clear error in defining Array "},
+        {12484, "Version "},
+        {12485, " file cannot be opened in older Version "},
+        {12486, "You may be able to import the corresponding (.$kx or .k2x) text file."},
+        {12487, " file cannot be opened in Version "},
+        {12488, " file is being opened in Version "},
+        {12489, "Data for new options will be set to default values."},
+        {12490, "Please check your model."},
+        {12491, "Any analysis results from older version will be deleted."},
+        {12505, "System memory clear error"},
+        {12535, "System memory error"},
+        {12543, "Out of Memory !!"},
+        {12544, "Try Closing any open applications"},
+        {12545, "and RETRY, otherwise ABORT."},
+    };
+    return table;
+}
+
+constexpr const char* kTitle = "KALDO";
+
+QuestionPolicy g_policy = QuestionPolicy::AskTerminal;
+std::function<void(const std::string&, const std::string&)> g_sink;
+
+void Emit(const std::string& text) {
+    if (g_sink) {
+        g_sink(kTitle, text);
+        return;
+    }
+    std::cerr << kTitle << ": " << TerminalText(text) << '\n' << std::flush;
+}
+
+}  // namespace
+
+std::string ResString(std::int32_t id) {
+    std::int64_t key = id >= 6960 ? std::int64_t(id) : std::int64_t(id) + 3000;
+    auto it = StringTable().find(std::int32_t(key));
+    return it == StringTable().end() ? std::string() : std::string(it->second);
+}
+
+std::string Spaces(std::int32_t n) { return n > 0 ? std::string(std::size_t(n), ' ') : std::string(); }
+
+std::string TerminalText(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            out += '\n';
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+void ShowMessage(const std::string& text, MessageStyle) { Emit(text); }
+
+void SetQuestionPolicy(QuestionPolicy p) { g_policy = p; }
+
+void SetMessageSink(std::function<void(const std::string&, const std::string&)> sink) { g_sink = std::move(sink); }
+
+bool AskOkCancel(const std::string& text) {
+    Emit(text);
+    if (g_policy == QuestionPolicy::AnswerOk) return true;
+    if (g_sink || !isatty(STDIN_FILENO)) {
+        Emit("No answer can be read from the terminal, so the conversion is cancelled. "
+             "Pass --yes to convert files of older versions without being asked.");
+        return false;
+    }
+    std::cerr << "Convert this file? [y/N] " << std::flush;
+    std::string answer;
+    if (!std::getline(std::cin, answer)) return false;
+    return answer == "y" || answer == "Y" || answer == "yes" || answer == "Yes" || answer == "YES";
+}
+
+}  // namespace kmd

@@ -1,0 +1,38 @@
+// Messages to the user: the string table, the message "box" (standard error,
+// under the title KALDO) and the one OK/Cancel question of the reader.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace kmd {
+
+enum class MessageStyle : std::int16_t { Exclamation = 48, ExclamationOkCancel = 49 };
+
+// Text of the string table; ids below 6960 are looked up as id + 3000. A missing
+// entry is the empty string.
+std::string ResString(std::int32_t id);
+
+// n spaces (none for n <= 0).
+std::string Spaces(std::int32_t n);
+
+// Shows a message under the title "KALDO".
+void ShowMessage(const std::string& text, MessageStyle style = MessageStyle::Exclamation);
+
+// How the OK/Cancel question is answered.
+enum class QuestionPolicy { AnswerOk, AskTerminal };
+
+// Shows the question and returns true for OK. With AskTerminal the answer is read
+// from standard input when it is a terminal; otherwise the answer is Cancel.
+bool AskOkCancel(const std::string& text);
+
+void SetQuestionPolicy(QuestionPolicy p);
+
+// Redirects messages (for tests); an empty function restores standard error.
+void SetMessageSink(std::function<void(const std::string& title, const std::string& text)> sink);
+
+// Text as shown on a terminal: the CR LF pairs of composed messages become line breaks.
+std::string TerminalText(const std::string& text);
+
+}  // namespace kmd

@@ -1,0 +1,124 @@
+#include "driver/run.h"
+
+#include <cstring>
+#include <iostream>
+#include <memory>
+
+#include "driver/messages.h"
+#include "fileformat/current_writer.h"
+#include "fileformat/encoding.h"
+#include "fileformat/legacy_reader.h"
+
+namespace kmd {
+
+std::vector<std::string> SplitArgumentString(std::string_view s) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    while (true) {
+        std::size_t bar = s.find('|', start);
+        if (bar == std::string_view::npos) {
+            fields.emplace_back(s.substr(start));
+            return fields;
+        }
+        fields.emplace_back(s.substr(start, bar - start));
+        start = bar + 1;
+    }
+}
+
+std::optional<RunRequest> ParseArgumentString(std::string_view s) {
+    if (s.empty()) return std::nullopt;
+    auto f = SplitArgumentString(s);
+    if (f.size() < 4) return std::nullopt;
+    return RunRequest{TrimSpaces(f[0]), TrimSpaces(f[2]), TrimSpaces(f[3])};
+}
+
+int RunConversion(const RunRequest& request) {
+    auto cv = std::make_unique<Conversion>();
+    cv->InitializeProgram();
+    cv->ResetNewModel();
+    cv->run.ProgramName = request.ProgramName;
+    cv->run.ModelFilePath = request.InputPath;
+
+    auto file = OpenInputFile(*cv);
+    if (!file) return kExitNotConverted;
+    ReadLegacyModelFile(*file, *cv);
+    file.reset();
+    // Nothing is written when reading stopped early: the user's file is not
+    // replaced by an empty or half-read model.
+    if (!cv->run.ModelLoaded) return kExitNotConverted;
+
+    cv->run.ModelFilePath = request.OutputPath;
+    return SaveCurrentModelFile(*cv) ? kExitOk : kExitNotConverted;
+}
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: kmdconvert [options] INPUT OUTPUT\n"
+    "       kmdconvert [options] \"PRODUCT|ANY|INPUT|OUTPUT\"\n"
+    "\n"
+    "Converts a KALDO model file (.KMD) of version 7.0 to 9.74 to the current\n"
+    "file layout (9.72). The output replaces OUTPUT only when the whole model was\n"
+    "read and written; INPUT and OUTPUT may be the same file.\n"
+    "\n"
+    "Options:\n"
+    "  -y, --yes         convert files older than 9.0 without asking\n"
+    "      --product NAME  product name the file must carry (default KALDO)\n"
+    "  -h, --help        show this help and exit\n"
+    "      --version     show the version and exit\n"
+    "\n"
+    "Exit status: 0 converted, 1 not converted (the reason is shown), 2 usage error.\n";
+
+int UsageError(const std::string& why) {
+    if (!why.empty()) std::cerr << "kmdconvert: " << why << "\n";
+    std::cerr << kUsage;
+    return kExitUsage;
+}
+
+}  // namespace
+
+int Main(int argc, char** argv) {
+    bool yes = false;
+    std::optional<std::string> product;
+    std::vector<std::string> operands;
+    bool options_done = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        if (options_done || a.empty() || a[0] != '-' || a == "-") {
+            operands.push_back(a);
+        } else if (a == "--") {
+            options_done = true;
+        } else if (a == "-h" || a == "--help") {
+            std::cout << kUsage;
+            return kExitOk;
+        } else if (a == "--version") {
+            std::cout << "kmdconvert 1.0 (writes model files of version " << kCurrentVersionText << ")\n";
+            return kExitOk;
+        } else if (a == "-y" || a == "--yes") {
+            yes = true;
+        } else if (a == "--product") {
+            if (i + 1 >= argc) return UsageError("--product needs a name");
+            product = argv[++i];
+        } else if (a.rfind("--product=", 0) == 0) {
+            product = a.substr(std::strlen("--product="));
+        } else {
+            return UsageError("unknown option " + a);
+        }
+    }
+    SetQuestionPolicy(yes ? QuestionPolicy::AnswerOk : QuestionPolicy::AskTerminal);
+
+    std::optional<RunRequest> request;
+    if (operands.size() == 1) {
+        request = ParseArgumentString(operands[0]);
+        if (!request) return UsageError(operands[0].empty() ? "empty argument string"
+                                                             : "the argument string needs four fields");
+        if (product) request->ProgramName = TrimSpaces(*product);
+    } else if (operands.size() == 2) {
+        request = RunRequest{product ? TrimSpaces(*product) : std::string("KALDO"), operands[0], operands[1]};
+    } else {
+        return UsageError(operands.empty() ? "" : "too many operands");
+    }
+    return RunConversion(*request);
+}
+
+}  // namespace kmd

@@ -1,0 +1,17 @@
+#include "fileformat/encoding.h"
+
+namespace kmd {
+
+std::string TrimSpaces(std::string_view s) {
+    std::size_t b = 0, e = s.size();
+    while (b < e && s[b] == ' ') ++b;
+    while (e > b && s[e - 1] == ' ') --e;
+    return std::string(s.substr(b, e - b));
+}
+
+std::string FormatError::Message() const {
+    std::string where = table.empty() ? std::string() : "table \"" + table + "\", ";
+    return "Corrupt or truncated model file (" + where + "byte offset " + std::to_string(offset) + "): " + what();
+}
+
+}  // namespace kmd

@@ -1,0 +1,420 @@
+// Byte encoding shared by the legacy and the current model file.
+//
+// Every value is packed little-endian with no padding. A record type is described
+// once by a free function
+//
+//     template <class Io> void fields(Io& io, SomeRecord& r) { io(r.A, r.B, r.C); }
+//
+// and the same list drives Reader (legacy bytes -> record), Writer (record -> bytes)
+// and MinSize (the fewest bytes a record can take, used to check counts before
+// anything is allocated).
+#pragma once
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+static_assert(std::endian::native == std::endian::little,
+              "the file formats are little-endian; add byte swapping for this host");
+
+namespace kmd {
+
+// An opaque run of plain values, carried byte for byte.
+template <std::size_t N>
+using Bytes = std::array<std::uint8_t, N>;
+
+// A fixed-length string of N 8-bit characters (no length in the file).
+template <std::size_t N>
+struct FixedString {
+    std::array<char, N> chars{};
+
+    FixedString() { chars.fill(' '); }
+    // Shorter text is padded with spaces, longer text cut.
+    explicit FixedString(std::string_view s) {
+        chars.fill(' ');
+        std::memcpy(chars.data(), s.data(), s.size() < N ? s.size() : N);
+    }
+    std::string str() const { return std::string(chars.data(), N); }
+    bool operator==(const FixedString&) const = default;
+};
+
+// Removes leading and trailing spaces (spaces only, as the file formats trim).
+std::string TrimSpaces(std::string_view s);
+
+template <std::size_t N>
+std::string Trimmed(const FixedString<N>& f) { return TrimSpaces(std::string_view(f.chars.data(), N)); }
+
+struct ArrayDim {
+    std::uint32_t count = 0;
+    std::int32_t lower = 0;
+    bool operator==(const ArrayDim&) const = default;
+};
+
+// A dynamic array as the files hold it: no dimensions means "without storage",
+// which differs from an array with storage and zero elements. Elements of a
+// multi-dimensional array are held with the first subscript varying fastest.
+template <class T>
+struct DynArray {
+    std::vector<ArrayDim> dims;
+    std::vector<T> items;
+
+    bool HasStorage() const { return !dims.empty(); }
+    std::int64_t Lower() const { return dims.empty() ? 0 : dims[0].lower; }
+    // Upper bound of a one-dimensional array (Lower - 1 when it has no elements).
+    std::int64_t Upper() const { return dims.empty() ? -1 : std::int64_t(dims[0].lower) + dims[0].count - 1; }
+
+    // Element with one-dimensional subscript i, or nullptr when the array lacks it.
+    const T* Find(std::int64_t i) const {
+        if (dims.size() != 1) return nullptr;
+        std::int64_t k = i - dims[0].lower;
+        if (k < 0 || k >= std::int64_t(items.size())) return nullptr;
+        return &items[std::size_t(k)];
+    }
+    T* Find(std::int64_t i) { return const_cast<T*>(std::as_const(*this).Find(i)); }
+
+    // True when every subscript first..last exists (always true for an empty range).
+    bool Holds(std::int64_t first, std::int64_t last) const {
+        if (last < first) return true;
+        return dims.size() == 1 && first >= dims[0].lower && last <= Upper();
+    }
+
+    // One-dimensional array with bounds lower..upper, elements value-initialised.
+    static DynArray Sized(std::int64_t lower, std::int64_t upper) {
+        DynArray a;
+        std::int64_t n = upper >= lower ? upper - lower + 1 : 0;
+        a.dims.push_back({std::uint32_t(n), std::int32_t(lower)});
+        a.items.resize(std::size_t(n));
+        return a;
+    }
+    bool operator==(const DynArray&) const = default;
+};
+
+// Write-only field: a one-dimensional array with lower bound 0 whose element 0 is
+// a value-initialised T and whose elements 1..n are the given items.
+template <class T>
+struct ZeroBased {
+    std::span<const T> items;
+};
+template <class T>
+ZeroBased<T> AsZeroBased(std::span<const T> items) { return {items}; }
+template <class T, std::size_t N>
+ZeroBased<T> AsZeroBased(const std::array<T, N>& a) { return {std::span<const T>(a)}; }
+
+// A file is corrupt or ends early. The reader adds table name and offset.
+struct FormatError : std::runtime_error {
+    std::string table;
+    std::uint64_t offset;
+    FormatError(std::string table_name, std::uint64_t at, const std::string& what)
+        : std::runtime_error(what), table(std::move(table_name)), offset(at) {}
+    // One line for the user.
+    std::string Message() const;
+};
+
+template <class T>
+inline constexpr bool is_scalar_v = std::is_arithmetic_v<T> && !std::is_same_v<T, bool>;
+
+template <class T> struct is_std_array : std::false_type {};
+template <class T, std::size_t N> struct is_std_array<std::array<T, N>> : std::true_type {};
+
+// ---------------------------------------------------------------------------
+// Reading: a bounds-checked cursor over the whole input held in memory.
+class Reader {
+public:
+    explicit Reader(std::span<const std::uint8_t> data) : data_(data) {}
+
+    std::size_t Offset() const { return pos_; }
+    std::size_t Remaining() const { return data_.size() - pos_; }
+    std::size_t Size() const { return data_.size(); }
+    void Seek(std::size_t pos) {
+        if (pos > data_.size()) Fail("position beyond the end of the file");
+        pos_ = pos;
+    }
+
+    // Name of the table being read, for error messages.
+    void SetTable(std::string_view name) { table_ = name; }
+    const std::string& Table() const { return table_; }
+
+    [[noreturn]] void Fail(const std::string& what) const { throw FormatError(table_, pos_, what); }
+    [[noreturn]] void FailAt(std::size_t at, const std::string& what) const { throw FormatError(table_, at, what); }
+
+    template <class... Ts>
+    void operator()(Ts&... vs) { (Field(vs), ...); }
+
+    template <class T>
+    T Get() { T v{}; Field(v); return v; }
+    std::int16_t I16() { return Get<std::int16_t>(); }
+    std::int32_t I32() { return Get<std::int32_t>(); }
+    double F64() { return Get<double>(); }
+
+    // Raw bytes, as a view into the input.
+    std::span<const std::uint8_t> Raw(std::size_t n) {
+        Need(n);
+        auto s = data_.subspan(pos_, n);
+        pos_ += n;
+        return s;
+    }
+    void Skip(std::size_t n) { Need(n); pos_ += n; }
+
+    // Checks that `count` records of at least `min_size` bytes each can still be
+    // in the file; call before allocating for a count read from the file.
+    void CheckCount(std::int64_t count, std::size_t min_size, std::string_view what = "record count") {
+        if (count < 0) return;
+        std::size_t m = min_size ? min_size : 1;
+        if (std::uint64_t(count) > Remaining() / m)
+            Fail(std::string(what) + " " + std::to_string(count) + " exceeds what the rest of the file can hold");
+    }
+
+    // Record with a field list.
+    template <class T>
+        requires requires(Reader& r, T& v) { fields(r, v); }
+    void Field(T& v) { fields(*this, v); }
+
+    template <class T>
+        requires is_scalar_v<T>
+    void Field(T& v) {
+        Need(sizeof(T));
+        std::memcpy(&v, data_.data() + pos_, sizeof(T));
+        pos_ += sizeof(T);
+    }
+
+    template <class T, std::size_t N>
+    void Field(std::array<T, N>& a) {
+        if constexpr (is_scalar_v<T>) {
+            Need(sizeof(T) * N);
+            std::memcpy(a.data(), data_.data() + pos_, sizeof(T) * N);
+            pos_ += sizeof(T) * N;
+        } else {
+            for (auto& e : a) Field(e);
+        }
+    }
+
+    template <std::size_t N>
+    void Field(FixedString<N>& s) {
+        Need(N);
+        std::memcpy(s.chars.data(), data_.data() + pos_, N);
+        pos_ += N;
+    }
+
+    void Field(std::string& s) {
+        std::uint16_t n = Get<std::uint16_t>();
+        Need(n);
+        s.assign(reinterpret_cast<const char*>(data_.data() + pos_), n);
+        pos_ += n;
+    }
+
+    template <class T>
+    void Field(DynArray<T>& a);
+
+private:
+    void Need(std::size_t n) const {
+        if (n > Remaining())
+            Fail("unexpected end of file (" + std::to_string(n) + " bytes needed, " +
+                 std::to_string(Remaining()) + " left)");
+    }
+
+    std::span<const std::uint8_t> data_;
+    std::size_t pos_ = 0;
+    std::string table_;
+};
+
+// ---------------------------------------------------------------------------
+// Fewest bytes a value of a type can take in a file.
+class MinSize {
+public:
+    std::size_t bytes = 0;
+
+    template <class... Ts>
+    void operator()(Ts&... vs) { (Field(vs), ...); }
+
+    template <class T>
+        requires requires(MinSize& m, T& v) { fields(m, v); }
+    void Field(T& v) { fields(*this, v); }
+    template <class T>
+        requires is_scalar_v<T>
+    void Field(T&) { bytes += sizeof(T); }
+    template <class T, std::size_t N>
+    void Field(std::array<T, N>& a) {
+        if constexpr (is_scalar_v<T>) bytes += sizeof(T) * N;
+        else for (auto& e : a) Field(e);
+    }
+    template <std::size_t N>
+    void Field(FixedString<N>&) { bytes += N; }
+    void Field(std::string&) { bytes += 2; }
+    template <class T>
+    void Field(DynArray<T>&) { bytes += 2; }
+};
+
+template <class T>
+std::size_t MinEncodedSize() {
+    static const std::size_t size = [] {
+        MinSize m;
+        T v{};
+        m.Field(v);
+        return m.bytes ? m.bytes : std::size_t(1);
+    }();
+    return size;
+}
+
+template <class T>
+void Reader::Field(DynArray<T>& a) {
+    std::size_t at = pos_;
+    std::int16_t ndims = Get<std::int16_t>();
+    if (ndims < 0) FailAt(at, "array header with negative dimension count " + std::to_string(ndims));
+    a.dims.clear();
+    a.items.clear();
+    if (ndims == 0) return;
+    Need(std::size_t(ndims) * 8);
+    std::uint64_t total = 1;
+    bool saturated = false, empty = false;
+    const std::size_t elem = MinEncodedSize<T>();
+    std::vector<ArrayDim> dims(static_cast<std::size_t>(ndims));
+    for (auto& d : dims) {
+        Field(d.count);
+        Field(d.lower);
+        if (d.count == 0) empty = true;
+        else if (total > std::numeric_limits<std::uint64_t>::max() / d.count) saturated = true;
+        else total *= d.count;
+    }
+    if (empty) total = 0;
+    if (!empty && (saturated || total > Remaining() / elem))
+        FailAt(at, "array of " + (saturated ? std::string("too many") : std::to_string(total)) +
+                       " elements exceeds what the rest of the file can hold");
+    a.dims = std::move(dims);
+    a.items.resize(std::size_t(total));
+    if constexpr (is_scalar_v<T>) {
+        std::memcpy(a.items.data(), data_.data() + pos_, sizeof(T) * total);
+        pos_ += sizeof(T) * total;
+    } else {
+        for (auto& e : a.items) Field(e);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Writing: everything goes to one growing buffer; the file is written at the end.
+class Writer {
+public:
+    Writer() { buf_.reserve(1 << 16); }
+
+    const std::vector<std::uint8_t>& Buffer() const { return buf_; }
+    std::vector<std::uint8_t>& Buffer() { return buf_; }
+    std::size_t Size() const { return buf_.size(); }
+
+    // Name of the table being written, for error messages.
+    void SetTable(std::string_view name) { table_ = name; }
+    const std::string& Table() const { return table_; }
+    [[noreturn]] void Fail(const std::string& what) const { throw FormatError(table_, buf_.size(), what); }
+
+    template <class... Ts>
+    void operator()(const Ts&... vs) { (Field(vs), ...); }
+
+    void Raw(std::span<const std::uint8_t> b) { buf_.insert(buf_.end(), b.begin(), b.end()); }
+    void Raw(const void* p, std::size_t n) {
+        auto b = static_cast<const std::uint8_t*>(p);
+        buf_.insert(buf_.end(), b, b + n);
+    }
+    void I16(std::int16_t v) { Field(v); }
+    void I32(std::int32_t v) { Field(v); }
+    void F64(double v) { Field(v); }
+
+    template <class T>
+        requires requires(Writer& w, T& v) { fields(w, v); }
+    void Field(const T& v) { fields(*this, const_cast<T&>(v)); }
+
+    template <class T>
+        requires is_scalar_v<T>
+    void Field(const T& v) { Raw(&v, sizeof(T)); }
+
+    template <class T, std::size_t N>
+    void Field(const std::array<T, N>& a) {
+        if constexpr (is_scalar_v<T>) Raw(a.data(), sizeof(T) * N);
+        else for (const auto& e : a) Field(e);
+    }
+
+    template <std::size_t N>
+    void Field(const FixedString<N>& s) { Raw(s.chars.data(), N); }
+
+    void Field(const std::string& s) { Field(std::string_view(s)); }
+    void Field(std::string_view s) {
+        if (s.size() > 0xFFFF) Fail("string longer than 65535 characters");
+        Field(std::uint16_t(s.size()));
+        Raw(s.data(), s.size());
+    }
+
+    template <class T>
+    void Field(const DynArray<T>& a) {
+        Field(std::int16_t(a.dims.size()));
+        for (const auto& d : a.dims) { Field(d.count); Field(d.lower); }
+        WriteElements(std::span<const T>(a.items));
+    }
+
+    template <class T>
+    void Field(const ZeroBased<T>& z) {
+        ArrayHeader0(z.items.size());
+        Field(T{});
+        WriteElements(z.items);
+    }
+
+    // Header of a one-dimensional array with bounds 0..upper.
+    void ArrayHeader0(std::uint64_t upper) {
+        Field(std::int16_t(1));
+        Field(std::uint32_t(upper + 1));
+        Field(std::int32_t(0));
+    }
+
+    template <class T>
+    void WriteElements(std::span<const T> items) {
+        if constexpr (is_scalar_v<T>) Raw(items.data(), sizeof(T) * items.size());
+        else for (const auto& e : items) Field(e);
+    }
+
+private:
+    std::vector<std::uint8_t> buf_;
+    std::string table_;
+};
+
+// Writes `held` rebuilt with bounds 0..upper: element 0 is a value-initialised T,
+// elements 1..upper are taken by subscript from the held array. A held array that
+// lacks one of them makes the conversion fail.
+template <class T>
+void WriteRebuilt0(Writer& out, const DynArray<T>& held, std::int64_t upper, std::string_view what) {
+    if (upper < 0) out.Fail(std::string(what) + ": negative element count " + std::to_string(upper));
+    if (!held.Holds(1, upper))
+        out.Fail(std::string(what) + ": the stored array lacks elements 1 to " + std::to_string(upper));
+    out.ArrayHeader0(std::uint64_t(upper));
+    out.Field(T{});
+    if (upper > 0) out.WriteElements(std::span<const T>(held.Find(1), std::size_t(upper)));
+}
+
+// Same as WriteRebuilt0, but elements the held array lacks are written as
+// value-initialised T instead of failing.
+template <class T>
+void WriteRebuilt0Filled(Writer& out, const DynArray<T>& held, std::int64_t upper) {
+    out.ArrayHeader0(std::uint64_t(upper < 0 ? 0 : upper));
+    out.Field(T{});
+    const T empty{};
+    for (std::int64_t i = 1; i <= upper; ++i) {
+        const T* e = held.Find(i);
+        out.Field(e ? *e : empty);
+    }
+}
+
+// Write-only field form of WriteRebuilt0 for use in export field lists.
+template <class T>
+struct Rebuilt0 {
+    const DynArray<T>& held;
+    std::int64_t upper;
+    const char* what;
+};
+template <class T>
+void fields(Writer& out, Rebuilt0<T>& r) { WriteRebuilt0(out, r.held, r.upper, r.what); }
+
+}  // namespace kmd

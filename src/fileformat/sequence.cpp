@@ -1,0 +1,84 @@
+// The two table sequences. A table family plugs its reader and writer in here;
+// a step still nullptr ends the sequence there.
+#include "fileformat/legacy_tail.h"
+#include "fileformat/steps.h"
+#include "tables/coordinates.h"
+#include "tables/frame_assign.h"
+#include "tables/labels.h"
+#include "tables/objects.h"
+#include "tables/point_assign.h"
+#include "tables/project.h"
+#include "tables/properties.h"
+#include "tables/shell_assign.h"
+#include "tables/stories.h"
+
+namespace kmd {
+
+namespace {
+
+// Nothing else runs in this process, so there are no pending events to yield to.
+void YieldToPendingEvents(Reader&, Conversion&) {}
+
+constexpr ReadStep kReadSteps[] = {
+    {"project information and preferences", nullptr},
+    {"coordinate systems, grids, reference lines and planes", nullptr},
+    {"stories and diaphragms", nullptr},
+    {"materials, sections, section designer sections, shell sections, deck data and link properties", nullptr},
+    {"point names and bays", nullptr},
+    {"point, line and area objects", nullptr},
+    {"point assignments", nullptr},
+    {"frame assignments", nullptr},
+    {"shell assignments", nullptr},
+    {"yield to pending events", YieldToPendingEvents},
+    {"load cases, combinations and assigned loads", nullptr},
+    {"automatic seismic and wind loads", nullptr},
+    {"response spectrum and time history functions", nullptr},
+    {"static nonlinear cases", nullptr},
+    {"groups and section cuts", nullptr},
+    {"steel frame design data and overwrites", nullptr},
+    {"steel joist design data", nullptr},
+    {"concrete frame design data", nullptr},
+    {"composite beam design data", nullptr},
+    {"shear wall design data", nullptr},
+    {"base plate design data", nullptr},
+    {"connection design data", nullptr},
+    {"window records and named views", nullptr},
+    {"developed elevations, time functions, database named views and display options", nullptr},
+    {"discarded table A", ReadDiscardedTableA},
+    {"discarded block B", ReadDiscardedBlockB},
+    {"analysis output block", nullptr},
+    {"trailer", ReadTrailer},
+};
+static_assert(std::size(kReadSteps) == 28);
+
+constexpr WriteStep kWriteSteps[] = {
+    {"project information and preferences", nullptr},
+    {"coordinate systems, grids, reference lines and planes", nullptr},
+    {"stories and diaphragms", nullptr},
+    {"materials, sections, section designer sections, shell sections, deck data and link properties", nullptr},
+    {"point names and bays", nullptr},
+    {"point, line and area objects", nullptr},
+    {"point assignments", nullptr},
+    {"frame assignments", nullptr},
+    {"shell assignments", nullptr},
+    {"load cases, combinations and assigned loads", nullptr},
+    {"automatic seismic and wind loads", nullptr},
+    {"response spectrum and time history functions", nullptr},
+    {"static nonlinear cases", nullptr},
+    {"groups and section cuts", nullptr},
+    {"steel frame design data and overwrites", nullptr},
+    {"steel joist design data", nullptr},
+    {"concrete frame design data", nullptr},
+    {"composite beam design data", nullptr},
+    {"shear wall design data", nullptr},
+    {"developed elevations, time functions and the display-options record", nullptr},
+    {"analysis output tables", nullptr},
+};
+static_assert(std::size(kWriteSteps) == 21);
+
+}  // namespace
+
+std::span<const ReadStep> LegacyReadSteps() { return kReadSteps; }
+std::span<const WriteStep> CurrentWriteSteps() { return kWriteSteps; }
+
+}  // namespace kmd

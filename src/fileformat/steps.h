@@ -1,0 +1,28 @@
+// The table steps of the legacy reader and of the current writer.
+#pragma once
+
+#include <span>
+
+#include "driver/conversion.h"
+#include "fileformat/encoding.h"
+
+namespace kmd {
+
+using ReadStepFn = void (*)(Reader&, Conversion&);
+using WriteStepFn = void (*)(Writer&, Conversion&);
+
+struct ReadStep {
+    const char* name;
+    ReadStepFn fn;  // nullptr: not built yet; reading stops before it
+};
+struct WriteStep {
+    const char* name;
+    WriteStepFn fn;  // nullptr: not built yet; writing stops before it
+};
+
+// The legacy file's tables, in file order (28 steps).
+std::span<const ReadStep> LegacyReadSteps();
+// The current file's tables, in file order (21 steps).
+std::span<const WriteStep> CurrentWriteSteps();
+
+}  // namespace kmd

@@ -1,0 +1,82 @@
+// The model store: every table family of the model, and the registry by which
+// tables are allocated by name.
+#pragma once
+
+#include "model/coordinates.h"
+#include "model/frame_assign.h"
+#include "model/labels.h"
+#include "model/materials.h"
+#include "model/objects.h"
+#include "model/point_assign.h"
+#include "model/project.h"
+#include "model/sd_sections.h"
+#include "model/sections.h"
+#include "model/shell_assign.h"
+#include "model/shell_props.h"
+#include "model/stories.h"
+#include "model/store.h"
+
+namespace kmd {
+
+struct Model {
+    ProjectData project;
+    CoordinateData coords;
+    StoryData stories;
+    MaterialData materials;
+    SectionData sections;
+    SDSectionData sdSections;
+    ShellPropertyData shellProps;
+    LabelData labels;
+    ObjectData objects;
+    PointAssignData pointAssign;
+    FrameAssignData frameAssign;
+    ShellAssignData shellAssign;
+
+    TableRegistry registry;
+
+    Model() { RegisterAll(); }
+    Model(const Model&) = delete;
+    Model& operator=(const Model&) = delete;
+
+    // Empties every table (the families are assigned anew in place, so the
+    // registry keeps pointing at them).
+    void Reset() {
+        project = {};
+        coords = {};
+        stories = {};
+        materials = {};
+        sections = {};
+        sdSections = {};
+        shellProps = {};
+        labels = {};
+        objects = {};
+        pointAssign = {};
+        frameAssign = {};
+        shellAssign = {};
+    }
+
+    void AllocateTable(std::string_view name, std::int32_t count, std::int32_t& capacity) const {
+        kmd::AllocateTable(registry, name, count, capacity);
+    }
+    void AllocateObjectTable(std::string_view name, std::int32_t count, std::int32_t& capacity) const {
+        kmd::AllocateObjectTable(registry, name, count, capacity);
+    }
+
+private:
+    void RegisterAll() {
+        project.Register(registry);
+        coords.Register(registry);
+        stories.Register(registry);
+        materials.Register(registry);
+        sections.Register(registry);
+        sdSections.Register(registry);
+        shellProps.Register(registry);
+        labels.Register(registry);
+        objects.Register(registry);
+        pointAssign.Register(registry);
+        frameAssign.Register(registry);
+        shellAssign.Register(registry);
+    }
+};
+
+}  // namespace kmd

@@ -1,0 +1,12 @@
+// Coordinate systems, grids, reference lines and planes: step 2.
+#pragma once
+
+#include "driver/conversion.h"
+#include "fileformat/encoding.h"
+
+namespace kmd {
+
+void ReadCoordinateTables(Reader& in, Conversion& cv);
+void WriteCoordinateTables(Writer& out, Conversion& cv);
+
+}  // namespace kmd

@@ -1,0 +1,12 @@
+// Point names and bays: step 5.
+#pragma once
+
+#include "driver/conversion.h"
+#include "fileformat/encoding.h"
+
+namespace kmd {
+
+void ReadLabelTables(Reader& in, Conversion& cv);
+void WriteLabelTables(Writer& out, Conversion& cv);
+
+}  // namespace kmd

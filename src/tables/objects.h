@@ -1,0 +1,12 @@
+// Point, line and area objects: step 6.
+#pragma once
+
+#include "driver/conversion.h"
+#include "fileformat/encoding.h"
+
+namespace kmd {
+
+void ReadObjectTables(Reader& in, Conversion& cv);
+void WriteObjectTables(Writer& out, Conversion& cv);
+
+}  // namespace kmd

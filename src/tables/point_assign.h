@@ -1,0 +1,12 @@
+// Point assignments: step 7.
+#pragma once
+
+#include "driver/conversion.h"
+#include "fileformat/encoding.h"
+
+namespace kmd {
+
+void ReadPointAssignments(Reader& in, Conversion& cv);
+void WritePointAssignments(Writer& out, Conversion& cv);
+
+}  // namespace kmd

@@ -1,0 +1,12 @@
+// Section designer sections (SDSection).
+#pragma once
+
+#include "driver/conversion.h"
+#include "fileformat/encoding.h"
+
+namespace kmd {
+
+void ReadSDSectionTables(Reader& in, Conversion& cv);
+void WriteSDSectionTables(Writer& out, Conversion& cv);
+
+}  // namespace kmd

@@ -1,0 +1,12 @@
+// ShellSection, DeckInfo and NLLinkProp (last tables of step 4).
+#pragma once
+
+#include "driver/conversion.h"
+#include "fileformat/encoding.h"
+
+namespace kmd {
+
+void ReadShellPropertyTables(Reader& in, Conversion& cv);
+void WriteShellPropertyTables(Writer& out, Conversion& cv);
+
+}  // namespace kmd
