@@ -64,9 +64,9 @@ std::string HeaderField(Reader& in) {
     return Trimmed(f);
 }
 
-ReadOutcome ReadTables(Reader& in, Conversion& cv) {
+ReadOutcome ReadTables(Reader& in, Conversion& cv, std::span<const ReadStep> steps) {
     try {
-        for (const ReadStep& step : LegacyReadSteps()) {
+        for (const ReadStep& step : steps) {
             if (!step.fn) break;
             in.SetTable(step.name);
             step.fn(in, cv);
@@ -85,6 +85,11 @@ ReadOutcome ReadTables(Reader& in, Conversion& cv) {
 }  // namespace
 
 ReadOutcome ReadLegacyModelFile(std::span<const std::uint8_t> file, Conversion& cv, LegacyHeader* out) {
+    return ReadLegacyModelFile(file, cv, out, LegacyReadSteps());
+}
+
+ReadOutcome ReadLegacyModelFile(std::span<const std::uint8_t> file, Conversion& cv, LegacyHeader* out,
+                                std::span<const ReadStep> steps) {
     cv.run.ModelLoaded = false;
     Reader in(file);
     in.SetTable("file header");
@@ -122,7 +127,7 @@ ReadOutcome ReadLegacyModelFile(std::span<const std::uint8_t> file, Conversion& 
     if (v <= 8.995 && !AskOkCancel(VersionMessage(VersionMessageKind::OlderVersion, t, cv.run)))
         return ReadOutcome::Declined;
 
-    ReadOutcome result = ReadTables(in, cv);
+    ReadOutcome result = ReadTables(in, cv, steps);
     if (result == ReadOutcome::Loaded) cv.run.ModelLoaded = true;
     return result;
 }

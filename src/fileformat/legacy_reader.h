@@ -48,4 +48,9 @@ std::optional<std::vector<std::uint8_t>> OpenInputFile(Conversion& cv);
 // run.ModelLoaded is set only when the outcome is Loaded.
 ReadOutcome ReadLegacyModelFile(std::span<const std::uint8_t> file, Conversion& cv, LegacyHeader* header = nullptr);
 
+struct ReadStep;
+// The same with another table sequence (tests use it to stop after the gate).
+ReadOutcome ReadLegacyModelFile(std::span<const std::uint8_t> file, Conversion& cv, LegacyHeader* header,
+                                std::span<const ReadStep> steps);
+
 }  // namespace kmd
