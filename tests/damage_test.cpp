@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "fileformat/steps.h"
 #include "support/convert.h"
 #include "tools/example_sections.h"
 
@@ -57,10 +58,14 @@ TEST(DamagedFiles, RandomByteDamageNeverCrashes) {
     for (int round = 0; round < 3000; ++round) {
         kmdtest::Bytes damaged = file;
         int hits = 1 + round % 4;
-        for (int h = 0; h < hits; ++h) damaged.data[pos(rng)] = std::uint8_t(round % 3 == 0 ? 0xFF : byte(rng));
+        for (int h = 0; h < hits; ++h) {
+            damaged.data[pos(rng)] = std::uint8_t(round % 3 == 0 ? 0xFF : byte(rng));
+        }
         auto r = kmdtest::ConvertBytes(damaged);
         ASSERT_TRUE(r.outcome == kmd::ReadOutcome::Loaded || r.outcome == kmd::ReadOutcome::Corrupt);
-        if (r.outcome == kmd::ReadOutcome::Corrupt) EXPECT_TRUE(r.output.empty());
+        if (r.outcome == kmd::ReadOutcome::Corrupt) {
+            EXPECT_TRUE(r.output.empty());
+        }
     }
 }
 
