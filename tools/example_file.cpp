@@ -1,10 +1,11 @@
+#include "tools/example_general.h"
 #include "tools/example_sections.h"
 
 namespace kmd::example {
 
 void WriteExampleLegacyFile(Writer& out) {
     out(FixedString<16>("KALDO"), FixedString<16>(kExampleVersion), FixedString<16>(kExampleVersion));
-    // Table sections follow here, in file order, as the families are built.
+    WriteExampleGeneral(out);
 }
 
 }  // namespace kmd::example

@@ -20,9 +20,9 @@ namespace {
 void YieldToPendingEvents(Reader&, Conversion&) {}
 
 constexpr ReadStep kReadSteps[] = {
-    {"project information and preferences", nullptr},
-    {"coordinate systems, grids, reference lines and planes", nullptr},
-    {"stories and diaphragms", nullptr},
+    {"project information and preferences", ReadProjectSection},
+    {"coordinate systems, grids, reference lines and planes", ReadCoordinateTables},
+    {"stories and diaphragms", ReadStoryTables},
     {"materials, sections, section designer sections, shell sections, deck data and link properties", nullptr},
     {"point names and bays", nullptr},
     {"point, line and area objects", nullptr},
@@ -52,9 +52,9 @@ constexpr ReadStep kReadSteps[] = {
 static_assert(std::size(kReadSteps) == 28);
 
 constexpr WriteStep kWriteSteps[] = {
-    {"project information and preferences", nullptr},
-    {"coordinate systems, grids, reference lines and planes", nullptr},
-    {"stories and diaphragms", nullptr},
+    {"project information and preferences", WriteProjectSection},
+    {"coordinate systems, grids, reference lines and planes", WriteCoordinateTables},
+    {"stories and diaphragms", WriteStoryTables},
     {"materials, sections, section designer sections, shell sections, deck data and link properties", nullptr},
     {"point names and bays", nullptr},
     {"point, line and area objects", nullptr},

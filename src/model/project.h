@@ -1,6 +1,10 @@
 // Project information and preferences: the first section of both files.
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <string>
+
 #include "fileformat/encoding.h"
 #include "model/store.h"
 
@@ -13,10 +17,162 @@ struct ModelUnitCodes {
 template <class Io>
 void fields(Io& io, ModelUnitCodes& r) { io(r.UnitSystem, r.SecondCode); }
 
+struct ProjectInfoItem {
+    std::string Text1;
+    std::string Text2;
+};
+template <class Io>
+void fields(Io& io, ProjectInfoItem& r) { io(r.Text1, r.Text2); }
+
+struct ProjectInformation {
+    std::array<std::string, 13> Texts;
+    std::int32_t ItemCount = 0;
+    DynArray<ProjectInfoItem> Items;  // written with bounds 0..ItemCount
+};
+template <class Io>
+void fields(Io& io, ProjectInformation& r) { io(r.Texts, r.ItemCount, r.Items); }
+
+// A counted list of names inside a StandardRecord.
+struct StandardList {
+    std::int32_t Count = 0;
+    DynArray<std::string> Names;  // written with bounds 0..Count
+};
+template <class Io>
+void fields(Io& io, StandardList& r) { io(r.Count, r.Names); }
+
+struct StandardRecord {
+    std::int16_t Word1 = 0;
+    std::string Text1;
+    Bytes<8> Block1{};
+    std::string Text2;
+    Bytes<12> Block2{};
+    std::array<std::string, 6> Texts;
+    std::array<StandardList, 3> Lists;
+};
+template <class Io>
+void fields(Io& io, StandardRecord& r) {
+    io(r.Word1, r.Text1, r.Block1, r.Text2, r.Block2, r.Texts, r.Lists);
+}
+
+// P1 to P14 of the preferences record: the part every legacy layout shares.
+struct PreferencesHead {
+    std::array<std::int32_t, 7> P1{};  // index 0 carries no data
+    std::array<std::int32_t, 6> P2{};
+    std::array<std::int32_t, 2> P3{};
+    std::array<std::int16_t, 3> P4{};
+    std::int16_t P5 = 0;
+    std::int32_t P6 = 0;
+    std::array<std::int16_t, 3> P7{};
+    std::array<std::int32_t, 3> P8{};
+    std::int16_t P9 = 0;
+    std::array<std::int32_t, 5> P10{};
+    std::int16_t P11 = 0;
+    std::array<std::int32_t, 4> P12{};
+    std::int16_t P13 = 0;
+    std::int32_t P14Value1 = 0;
+    std::int16_t P14Word2 = 0;
+    std::int16_t P14Word3 = 0;
+    std::int32_t P14Value4 = 0;
+    std::int32_t P14Value5 = 0;
+    std::int16_t P14Word6 = 0;
+};
+template <class Io>
+void fields(Io& io, PreferencesHead& r) {
+    io(r.P1, r.P2, r.P3, r.P4, r.P5, r.P6, r.P7, r.P8, r.P9, r.P10, r.P11, r.P12, r.P13, r.P14Value1,
+       r.P14Word2, r.P14Word3, r.P14Value4, r.P14Value5, r.P14Word6);
+}
+
+// In memory and in files above 8.045.
+struct PreferencesRecord {
+    PreferencesHead Head;
+    std::int16_t P15 = 0;
+    std::int16_t P16 = 0;
+    std::string P17;
+    std::int16_t P18 = 0;
+    std::int16_t P19 = 0;
+    std::int16_t P20 = 0;
+};
+template <class Io>
+void fields(Io& io, PreferencesRecord& r) { io(r.Head, r.P15, r.P16, r.P17, r.P18, r.P19, r.P20); }
+
+using ParameterBlock = Bytes<172>;
+
+struct ListRecord {
+    std::int32_t Count = 0;
+    Bytes<8> Block{};
+    DynArray<std::int32_t> Values;  // written with bounds 0..Count
+};
+template <class Io>
+void fields(Io& io, ListRecord& r) { io(r.Count, r.Block, r.Values); }
+
+struct SeriesRecord {
+    std::int32_t Count = 0;
+    DynArray<double> Reals;          // written with bounds 0..Count
+    DynArray<std::int32_t> Values;   // written with bounds 0..Count
+    Bytes<8> Block{};
+};
+template <class Io>
+void fields(Io& io, SeriesRecord& r) { io(r.Count, r.Reals, r.Values, r.Block); }
+
+struct OptionRecord {
+    Bytes<6> Block{};
+    std::int32_t Value = 0;
+};
+template <class Io>
+void fields(Io& io, OptionRecord& r) { io(r.Block, r.Value); }
+
+struct FontRecord {
+    std::array<std::int16_t, 6> Words{};    // the first and fourth are never taken from a file
+    std::array<std::int32_t, 2> Values{};
+    std::array<std::int16_t, 3> Flags{};
+    std::string FontName;
+    std::array<std::int16_t, 7> Trailing{};
+};
+template <class Io>
+void fields(Io& io, FontRecord& r) { io(r.Words, r.Values, r.Flags, r.FontName, r.Trailing); }
+
+struct ExtendedItem {
+    std::int32_t Value = 0;
+    DynArray<double> Reals1;  // written with the bounds it was read with
+    DynArray<double> Reals2;
+    Bytes<8> Block{};
+};
+template <class Io>
+void fields(Io& io, ExtendedItem& r) { io(r.Value, r.Reals1, r.Reals2, r.Block); }
+
+struct ExtendedRecord {
+    Bytes<36> Block{};
+    DynArray<double> Reals;  // written with bounds 0..its upper bound (0 without storage)
+    std::array<std::int16_t, 3> Words{};
+    std::array<std::int32_t, 2> Values{};
+    std::int32_t ItemCount = 0;
+    DynArray<ExtendedItem> Items;  // written with bounds 0..ItemCount
+    std::int32_t PairCount = 0;
+    DynArray<std::int32_t> PairValues;  // both written with bounds 0..PairCount
+    DynArray<double> PairReals;
+};
+template <class Io>
+void fields(Io& io, ExtendedRecord& r) {
+    io(r.Block, r.Reals, r.Words, r.Values, r.ItemCount, r.Items, r.PairCount, r.PairValues, r.PairReals);
+}
+
 struct ProjectData {
     ModelUnitCodes UnitCodes;
+    ProjectInformation Info;
+    Table<StandardRecord> Standard;
+    PreferencesRecord Preferences;
+    std::string ProjectText;
+    Bytes<68> SettingsBlock{};
+    std::int32_t SettingsFlag = 0;
+    std::array<ParameterBlock, 4> Parameters{};  // ParameterBlock 1..4
+    std::array<ListRecord, 4> Lists;             // ListRecord 1..4
+    std::array<SeriesRecord, 4> Series;          // SeriesRecord 1..4
+    OptionRecord Option;
+    Bytes<52> OptionBlock{};
+    FontRecord Font;
+    ExtendedRecord Extended;
 
-    void Register(TableRegistry&) {}
+    void Register(TableRegistry& reg) { reg.Add("Standard", Allocator::Table, Standard); }
 };
 
 }  // namespace kmd
