@@ -100,13 +100,13 @@ Bytes CurrentList3With15() {
 
 Bytes LegacyInfo() {
     Bytes b;
-    for (int i = 1; i <= 13; ++i) b.str("T" + std::to_string(i));
+    for (int i = 1; i <= 13; ++i) b.str(std::string(1, 'T').append(std::to_string(i)));
     b.i32(2).header({{2, 1}}).str("a1").str("b1").str("a2").str("b2");
     return b;
 }
 Bytes CurrentInfo() {
     Bytes b;
-    for (int i = 1; i <= 13; ++i) b.str("T" + std::to_string(i));
+    for (int i = 1; i <= 13; ++i) b.str(std::string(1, 'T').append(std::to_string(i)));
     b.i32(2).header({{3, 0}}).str("").str("").str("a1").str("b1").str("a2").str("b2");
     return b;
 }

@@ -1,4 +1,6 @@
 #include "tools/example_general.h"
+#include "tools/example_materials.h"
+#include "tools/example_sd_shell.h"
 #include "tools/example_sections.h"
 
 namespace kmd::example {
@@ -6,6 +8,11 @@ namespace kmd::example {
 void WriteExampleLegacyFile(Writer& out) {
     out(FixedString<16>("KALDO"), FixedString<16>(kExampleVersion), FixedString<16>(kExampleVersion));
     WriteExampleGeneral(out);
+    // Property tables, in file order.
+    WriteExampleMaterials(out);
+    WriteExampleSDSections(out);
+    WriteExamplePierJoist(out);
+    WriteExampleShellProps(out);
 }
 
 }  // namespace kmd::example

@@ -1,0 +1,83 @@
+// Legacy layouts of the "Material" and "MT" records and their conversions.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "fileformat/encoding.h"
+#include "model/materials.h"
+
+namespace kmd {
+
+// Form A (up to 8.005): fixed 8-character name and 1-character type.
+struct MaterialA {
+    FixedString<8> Name;
+    FixedString<1> TypeCode;
+    Bytes<94> ValueBlock1{};
+    std::int32_t CurveCount = 0;
+    DynArray<MaterialCurve> Curves;
+    Bytes<20> ValueBlock2{};
+};
+template <class Io>
+void fields(Io& io, MaterialA& r) { io(r.Name, r.TypeCode, r.ValueBlock1, r.CurveCount, r.Curves, r.ValueBlock2); }
+
+// Five trailing fields of forms B and C, read and dropped.
+struct MaterialTrailer {
+    std::string Text1;
+    std::string Text2;
+    std::int32_t Value1 = 0;
+    std::string Text3;
+    std::string Text4;
+};
+template <class Io>
+void fields(Io& io, MaterialTrailer& r) { io(r.Text1, r.Text2, r.Value1, r.Text3, r.Text4); }
+
+// Form B (above 8.005 up to 8.075): form A and the trailer.
+struct MaterialB {
+    MaterialA Head;
+    MaterialTrailer Trailer;
+};
+template <class Io>
+void fields(Io& io, MaterialB& r) { io(r.Head, r.Trailer); }
+
+// Form C (above 8.075 up to 8.1925): variable-length name and type, and the trailer.
+struct MaterialC {
+    std::string Name;
+    std::string TypeCode;
+    Bytes<94> ValueBlock1{};
+    std::int32_t CurveCount = 0;
+    DynArray<MaterialCurve> Curves;
+    Bytes<20> ValueBlock2{};
+    MaterialTrailer Trailer;
+};
+template <class Io>
+void fields(Io& io, MaterialC& r) {
+    io(r.Name, r.TypeCode, r.ValueBlock1, r.CurveCount, r.Curves, r.ValueBlock2, r.Trailer);
+}
+
+// "MT" up to 8.075: one plain 332-byte block.
+struct MTBlock {
+    std::int32_t Value1 = 0;
+    std::int32_t Value2 = 0;
+    std::int32_t Value3 = 0;
+    std::array<double, 3> Reals1{};
+    std::array<double, 3> Reals2{};
+    std::array<double, 15> Reals3{};
+    std::array<double, 6> Reals4{};
+    std::array<double, 6> Reals5{};
+    std::int32_t Value4 = 0;
+    std::int32_t Value5 = 0;
+    std::array<double, 6> Reals6{};
+};
+template <class Io>
+void fields(Io& io, MTBlock& r) {
+    io(r.Value1, r.Value2, r.Value3, r.Reals1, r.Reals2, r.Reals3, r.Reals4, r.Reals5, r.Value4, r.Value5, r.Reals6);
+}
+
+// The legacy records are taken by value so that their curves move over.
+MaterialRecord ImportMaterialA(MaterialA a);  // name kept whole, blanks included
+MaterialRecord ImportMaterialB(MaterialB b);  // name trimmed
+MaterialRecord ImportMaterialC(MaterialC c);  // name trimmed
+MTRecord ImportMT(const MTBlock& b);
+
+}  // namespace kmd

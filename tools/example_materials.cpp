@@ -1,0 +1,135 @@
+#include "tools/example_materials.h"
+
+#include <cstring>
+#include <initializer_list>
+
+#include "model/materials.h"
+#include "model/sections.h"
+
+namespace kmd::example {
+
+namespace {
+
+// A plain block of N bytes filled from the front with what `fill` writes.
+template <std::size_t N, class Fill>
+Bytes<N> Block(Fill fill) {
+    Writer w;
+    fill(w);
+    Bytes<N> b{};
+    std::memcpy(b.data(), w.Buffer().data(), w.Size() < N ? w.Size() : N);
+    return b;
+}
+
+DynArray<double> OneBased(std::initializer_list<double> v) {
+    DynArray<double> a = DynArray<double>::Sized(1, std::int64_t(v.size()));
+    std::size_t i = 0;
+    for (double x : v) a.items[i++] = x;
+    return a;
+}
+
+// Seven (code, value) pairs, two 4-byte values and a flag.
+Bytes<94> MaterialValues(double mass, double weight, double e, double nu, double alpha, double fy, double fu) {
+    return Block<94>([&](Writer& w) {
+        std::int32_t code = 1;
+        for (double x : {mass, weight, e, nu, alpha, fy, fu}) w(code++, x);
+        w(std::int32_t(0), std::int32_t(1), std::int16_t(-1));
+    });
+}
+
+MaterialRecord Material(const char* name, const char* type, const Bytes<94>& values) {
+    MaterialRecord m;
+    m.Name = name;
+    m.TypeCode = type;
+    m.ValueBlock1 = values;
+    m.ValueBlock2 = Block<20>([](Writer& w) { w(std::int16_t(0), std::int16_t(1)); });
+    return m;
+}
+
+FrameSectionRecord Section(const char* name, std::int32_t kind, double depth, double width) {
+    FrameSectionRecord s;
+    s.Name = FixedString<32>(name);
+    s.Name2 = FixedString<32>(name);
+    s.Values1 = {1, 0, 0, kind, 1};
+    s.Code2 = FixedString<2>("I");
+    s.Block1 = Block<192>([&](Writer& w) { w(depth, width, 0.5, width, 0.5, 0.0); });
+    s.Factors = {1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0};
+    s.Values4 = Block<12>([](Writer& w) { w(std::int32_t(0), std::int16_t(0), std::int16_t(-1), std::int32_t(0)); });
+    return s;
+}
+
+}  // namespace
+
+void WriteExampleMaterials(Writer& out) {
+    MaterialRecord conc = Material("CONC", "C", MaterialValues(2.4e-4, 0.0868, 3604.0, 0.2, 5.5e-6, 60.0, 4.0));
+    MaterialCurve curve;
+    curve.PointCount = 3;
+    curve.X = OneBased({0.0, 0.002, 0.0035});
+    curve.Y = OneBased({0.0, 4.0, 3.4});
+    conc.CurveCount = 1;
+    conc.Curves = DynArray<MaterialCurve>::Sized(1, 1);
+    conc.Curves.items[0] = curve;
+    MaterialRecord steel = Material("STEEL", "S", MaterialValues(7.3e-4, 0.2836, 29000.0, 0.3, 6.5e-6, 50.0, 65.0));
+    steel.Curves = DynArray<MaterialCurve>::Sized(1, 0);
+    out(std::int32_t(2), conc, steel);
+
+    MTRecord mt;
+    mt.Value1 = 1;
+    mt.Array1 = OneBased({1.0, 0.0, 0.0});
+    mt.Array2 = OneBased({0.0, 1.0, 0.0});
+    mt.Array3 = OneBased({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
+    mt.Array4 = OneBased({0.1, 0.2, 0.3, 0.4, 0.5, 0.6});
+    mt.Array5 = OneBased({1, 1, 1, 1, 1, 1});
+    mt.Value4 = 2;
+    mt.Array6 = OneBased({0, 0, 0, 0, 0, 0.25});
+    out(std::int32_t(1), mt);
+
+    FrameSectionRecord w12 = Section("W12X26", 1, 12.22, 6.49);
+    w12.Text1 = "STEEL";
+    w12.Text2 = "AISC";
+    FrameSectionRecord c24 = Section("C24X24", 8, 24.0, 24.0);
+    c24.Text1 = "CONC";
+    c24.Code2 = FixedString<2>("R");
+    c24.Factors[0] = 0.7;
+    out(std::int32_t(2), w12, c24);
+
+    AutoSelectRecord autoSel;
+    autoSel.Data = Block<8>([](Writer& w) { w(std::int32_t(1), std::int32_t(2)); });
+    out(std::int32_t(1), autoSel);
+
+    VSRecord vs;
+    vs.Data = Block<32>([](Writer& w) { w(1.0, 0.5, 0.25, 0.125); });
+    out(std::int32_t(1), vs);
+
+    RebarRecord r4{"#4", 4, Block<16>([](Writer& w) { w(0.2, 0.5); })};
+    RebarRecord r5{"#5", 5, Block<16>([](Writer& w) { w(0.31, 0.625); })};
+    out(std::int32_t(2), r4, r5);
+
+    CPRecord cp;
+    cp.Value1 = 2;
+    cp.Word1 = -1;
+    for (std::size_t i = 0; i < cp.Values.size(); ++i) cp.Values[i] = std::int32_t(100 + i);
+    cp.Value2 = 7;
+    out(std::int32_t(1), cp);
+}
+
+void WriteExamplePierJoist(Writer& out) {
+    PierSectionRecord pier;
+    pier.Name = "P1";
+    pier.Block1 = Block<22>([](Writer& w) { w(12.0, 144.0, std::int32_t(1), std::int16_t(-1)); });
+    pier.Block2 = Block<36>([](Writer& w) { w(2.0, 2.0, 0.0, 0.0, std::int32_t(3)); });
+    out(std::int32_t(1), pier);
+
+    JoistRecord joist;
+    joist.Name = "18K3";
+    joist.Block1 = Block<40>([](Writer& w) { w(18.0, 6.6, 0.0, 0.0, 40.0); });
+    joist.Text1 = "K";
+    joist.SegmentCount = 2;
+    joist.Block2 = Block<40>([](Writer& w) { w(1.0, 1.0, 0.5, 0.5, 0.0); });
+    joist.Segments = DynArray<JoistSegment>::Sized(1, 2);
+    joist.Segments.items[0] = Block<32>([](Writer& w) { w(0.0, 0.5, 1.0, 1.0); });
+    joist.Segments.items[1] = Block<32>([](Writer& w) { w(0.5, 1.0, 1.0, 1.0); });
+    joist.Value1 = 1;
+    out(std::int32_t(1), joist);
+}
+
+}  // namespace kmd::example
