@@ -1,5 +1,7 @@
+#include "tools/example_assign.h"
 #include "tools/example_general.h"
 #include "tools/example_materials.h"
+#include "tools/example_objects.h"
 #include "tools/example_sd_shell.h"
 #include "tools/example_sections.h"
 
@@ -13,6 +15,9 @@ void WriteExampleLegacyFile(Writer& out) {
     WriteExampleSDSections(out);
     WriteExamplePierJoist(out);
     WriteExampleShellProps(out);
+    WriteExampleLabels(out);
+    WriteExampleObjects(out);
+    WriteExampleAssignments(out);
 }
 
 }  // namespace kmd::example

@@ -1,13 +1,53 @@
 // Shell assignments.
 #pragma once
 
+#include <array>
+#include <cstdint>
+
 #include "fileformat/encoding.h"
 #include "model/store.h"
 
 namespace kmd {
 
+// "ShModifier"
+struct ShellModifierRecord {
+    std::int16_t Key = 0;
+    std::int32_t Tag = 0;
+    std::array<double, 6> ShellModifiers{};
+};
+template <class Io>
+void fields(Io& io, ShellModifierRecord& r) { io(r.Key, r.Tag, r.ShellModifiers); }
+
+// "SSpring"
+struct ShellSpringRecord {
+    std::int16_t Key = 0;
+    std::int32_t Tag = 0;
+    std::int32_t SValue1 = 0;
+    std::int32_t SValue2 = 0;
+    std::int32_t SCode = 0;
+};
+template <class Io>
+void fields(Io& io, ShellSpringRecord& r) { io(r.Key, r.Tag, r.SValue1, r.SValue2, r.SCode); }
+
+// "SMass"
+struct ShellMassRecord {
+    std::int16_t Key = 0;
+    std::int32_t Tag = 0;
+    Bytes<8> Block1{};
+};
+template <class Io>
+void fields(Io& io, ShellMassRecord& r) { io(r.Key, r.Tag, r.Block1); }
+
 struct ShellAssignData {
-    void Register(TableRegistry&) {}
+    Table<ShellModifierRecord> ShModifier;
+    Table<ShellSpringRecord> SSpring;
+    Table<ShellMassRecord> SMass;
+
+    void Register(TableRegistry& reg) {
+        reg.Add("ShModifier", Allocator::Object, ShModifier);
+        reg.Add("SSpring", Allocator::Object, SSpring);
+        reg.Add("SMass", Allocator::Object, SMass);
+    }
 };
 
 }  // namespace kmd

@@ -1,0 +1,41 @@
+// Legacy layouts of the frame assignment tables.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "fileformat/encoding.h"
+#include "model/frame_assign.h"
+
+namespace kmd {
+
+// "FOffset" of files up to this version: no OffsetTag.
+inline constexpr double kFrameOffsetNoTagUpTo = 8.065;
+// "FModifier" of files up to this version: six modifiers.
+inline constexpr double kFrameModifierSixUpTo = 8.405;
+// Files up to this version hold no "FMomentBeam" table.
+inline constexpr double kNoFrameMomentBeamUpTo = 8.005;
+
+struct FrameOffsetA {
+    std::int16_t Key = 0;
+    std::int32_t Tag = 0;
+    std::array<double, 6> Offsets{};
+};
+template <class Io>
+void fields(Io& io, FrameOffsetA& r) { io(r.Key, r.Tag, r.Offsets); }
+
+// OffsetTag becomes 1.
+FrameOffsetRecord ImportFrameOffsetA(const FrameOffsetA& a);
+
+struct FrameModifierA {
+    std::int16_t Key = 0;
+    std::int32_t Tag = 0;
+    std::array<double, 6> Modifiers{};
+};
+template <class Io>
+void fields(Io& io, FrameModifierA& r) { io(r.Key, r.Tag, r.Modifiers); }
+
+// Modifiers 7 and 8 become 1.0.
+FrameModifierRecord ImportFrameModifierA(const FrameModifierA& a);
+
+}  // namespace kmd

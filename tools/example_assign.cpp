@@ -1,0 +1,84 @@
+#include "tools/example_assign.h"
+
+#include <vector>
+
+#include "model/frame_assign.h"
+#include "model/point_assign.h"
+#include "model/shell_assign.h"
+
+namespace kmd::example {
+
+namespace {
+
+template <class Rec>
+void Table(Writer& out, const std::vector<Rec>& records) {
+    out(std::int32_t(records.size()));
+    for (const Rec& r : records) out(r);
+}
+
+template <std::size_t N>
+Bytes<N> Block(std::uint8_t first) {
+    Bytes<N> b{};
+    for (std::size_t i = 0; i < N; ++i) b[i] = std::uint8_t(first + i);
+    return b;
+}
+
+void WritePointAssignments(Writer& out) {
+    ConstraintRecord diaphragm;
+    diaphragm.Name = "D1";
+    diaphragm.CValue1 = 1;
+    diaphragm.CValue2 = 3;
+    diaphragm.CRefs = {1, 1, 0, 0, 0, 1};
+    diaphragm.CCode1 = -1;
+    Table(out, std::vector{diaphragm});
+
+    Table(out, std::vector{JointConstraintRecord{5, 0, 1}, JointConstraintRecord{6, 0, 1}});
+    Table(out, std::vector{PanelZoneRecord{7, 0, Block<26>(1), Block<32>(40)}});
+
+    RestraintRecord fixed{1, 0, {-1, -1, -1, -1, -1, -1}, 0};
+    RestraintRecord pinned{2, 0, {-1, -1, -1, 0, 0, 0}, 0};
+    Table(out, std::vector{fixed, pinned});
+
+    PointSpringRecord spring{3, 0, {}};
+    spring.SpringValues[0] = 1200.0;
+    spring.SpringValues[6] = 1200.0;
+    spring.SpringValues[11] = 5000.0;
+    Table(out, std::vector{spring});
+
+    Table(out, std::vector{PointLinkRecord{4, 0, Block<16>(80)}});
+    Table(out, std::vector{PointMassRecord{8, 0, {2.5, 2.5, 0.0, 0.0, 0.0, 10.0}}});
+}
+
+void WriteFrameAssignments(Writer& out) {
+    // Moment release at the end of a beam: column 1 the start, column 2 the end.
+    FrameFixityRecord release{2, 0, {}};
+    release.Fixity = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0};
+    Table(out, std::vector{release});
+
+    FrameOffsetRecord offset{3, 0, {0.5, 0.0, 0.0, 0.75, 0.0, 0.0}, 1};
+    Table(out, std::vector{offset});
+
+    FrameModifierRecord cracked{4, 0, {1.0, 1.0, 1.0, 0.35, 0.35, 0.35, 1.0, 1.0}};
+    Table(out, std::vector{cracked});
+
+    Table(out, std::vector{FrameLinkRecord{5, 0, 2}});
+    Table(out, std::vector{FrameSpringRecord{6, 0, Block<12>(10)}});
+    Table(out, std::vector{FrameMassRecord{7, 0, Block<8>(30)}});
+    Table(out, std::vector{FrameMomentBeamRecord{8, 0, Block<56>(50)}});
+}
+
+void WriteShellAssignments(Writer& out) {
+    Table(out, std::vector{ShellModifierRecord{1, 0, {0.25, 0.25, 0.25, 0.7, 0.7, 0.7}}});
+    Table(out, std::vector{ShellSpringRecord{2, 0, 0, 0, 3}});
+    Table(out, std::vector{ShellMassRecord{3, 0, Block<8>(20)}});
+}
+
+}  // namespace
+
+void WriteExampleAssignments(Writer& out) {
+    WritePointAssignments(out);
+    WriteFrameAssignments(out);
+    WriteShellAssignments(out);
+}
+
+}  // namespace kmd::example
