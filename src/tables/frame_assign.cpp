@@ -1,4 +1,5 @@
 #include "tables/frame_assign.h"
+#include "tables/table_io.h"
 
 #include "legacy/frame_assign.h"
 #include "legacy/point_assign.h"
@@ -32,31 +33,31 @@ void ExportFrameModifier(Writer& out, const FrameModifierRecord& r) { out(r.Key,
 void ReadFrameAssignments(Reader& in, Conversion& cv) {
     FrameAssignData& d = cv.model.frameAssign;
     const double v = cv.FileVersion;
-    ReadAssignTable(in, cv, "FFixity", d.FFixity);
+    ReadTable(in, cv, Allocator::Object, "FFixity", d.FFixity);
     if (v <= kFrameOffsetNoTagUpTo)
-        ReadAssignTableAs<FrameOffsetA>(in, cv, Allocator::Object, "FOffset", d.FOffset, ImportFrameOffsetA);
+        ReadTableAs<FrameOffsetA>(in, cv, Allocator::Object, "FOffset", d.FOffset, ImportFrameOffsetA);
     else
-        ReadAssignTable(in, cv, "FOffset", d.FOffset);
+        ReadTable(in, cv, Allocator::Object, "FOffset", d.FOffset);
     if (v <= kFrameModifierSixUpTo)
-        ReadAssignTableAs<FrameModifierA>(in, cv, Allocator::Object, "FModifier", d.FModifier,
+        ReadTableAs<FrameModifierA>(in, cv, Allocator::Object, "FModifier", d.FModifier,
                                           ImportFrameModifierA);
     else
-        ReadAssignTable(in, cv, "FModifier", d.FModifier);
-    ReadAssignTable(in, cv, "FLink", d.FLink);
-    ReadAssignTable(in, cv, "FSpring", d.FSpring);
-    ReadAssignTable(in, cv, "FMass", d.FMass);
-    if (v > kNoFrameMomentBeamUpTo) ReadAssignTable(in, cv, "FMomentBeam", d.FMomentBeam);
+        ReadTable(in, cv, Allocator::Object, "FModifier", d.FModifier);
+    ReadTable(in, cv, Allocator::Object, "FLink", d.FLink);
+    ReadTable(in, cv, Allocator::Object, "FSpring", d.FSpring);
+    ReadTable(in, cv, Allocator::Object, "FMass", d.FMass);
+    if (v > kNoFrameMomentBeamUpTo) ReadTable(in, cv, Allocator::Object, "FMomentBeam", d.FMomentBeam);
 }
 
 void WriteFrameAssignments(Writer& out, Conversion& cv) {
     const FrameAssignData& d = cv.model.frameAssign;
-    WriteAssignTable(out, "FFixity", d.FFixity, ExportFrameFixity);
-    WriteAssignTable(out, "FOffset", d.FOffset, ExportFrameOffset);
-    WriteAssignTable(out, "FModifier", d.FModifier, ExportFrameModifier);
-    WriteAssignTable(out, "FLink", d.FLink);
-    WriteAssignTable(out, "FSpring", d.FSpring);
-    WriteAssignTable(out, "FMass", d.FMass);
-    WriteAssignTable(out, "FMomentBeam", d.FMomentBeam);
+    WriteTable(out, "FFixity", d.FFixity, ExportFrameFixity);
+    WriteTable(out, "FOffset", d.FOffset, ExportFrameOffset);
+    WriteTable(out, "FModifier", d.FModifier, ExportFrameModifier);
+    WriteTable(out, "FLink", d.FLink);
+    WriteTable(out, "FSpring", d.FSpring);
+    WriteTable(out, "FMass", d.FMass);
+    WriteTable(out, "FMomentBeam", d.FMomentBeam);
 }
 
 }  // namespace kmd

@@ -1,5 +1,6 @@
 // "Material" and "MT": legacy forms in, current layout out.
 #include "tables/materials.h"
+#include "tables/table_io.h"
 
 #include <string>
 #include <utility>
@@ -10,19 +11,6 @@
 namespace kmd {
 
 namespace {
-
-// Reads the table's count; for a positive one checks it against the rest of the
-// file and allocates the table. A negative count is kept as held and reads no
-// records. Returns whether records follow.
-template <class Rec>
-bool BeginTable(Reader& in, Conversion& cv, const char* name, Table<Rec>& t, std::size_t minRecordSize) {
-    in.SetTable(name);
-    t.count = in.I32();
-    if (t.count <= 0) return false;
-    in.CheckCount(t.count, minRecordSize);
-    cv.model.AllocateTable(name, t.count, t.capacity);
-    return true;
-}
 
 // The writer copies curves 1..CurveCount and points 1..PointCount of each of
 // them, so those must exist. Curves beyond the count are never written.
@@ -56,7 +44,7 @@ void ReadMaterials(Reader& in, Conversion& cv) {
                           : v > 8.075 ? MinEncodedSize<MaterialC>()
                           : v > 8.005 ? MinEncodedSize<MaterialB>()
                                       : MinEncodedSize<MaterialA>();
-    if (!BeginTable(in, cv, "Material", t, minSize)) return;
+    if (!ReadTableCount(in, cv, "Material", t, minSize)) return;
     for (std::int32_t i = 1; i <= t.count; ++i) {
         const std::size_t at = in.Offset();
         MaterialRecord& r = t[i];
@@ -82,7 +70,7 @@ void ReadMaterials(Reader& in, Conversion& cv) {
 void ReadMT(Reader& in, Conversion& cv) {
     const bool straight = cv.FileVersion > 8.075;
     auto& t = cv.model.materials.MT;
-    if (!BeginTable(in, cv, "MT", t, straight ? MinEncodedSize<MTRecord>() : MinEncodedSize<MTBlock>())) return;
+    if (!ReadTableCount(in, cv, "MT", t, straight ? MinEncodedSize<MTRecord>() : MinEncodedSize<MTBlock>())) return;
     for (std::int32_t i = 1; i <= t.count; ++i) {
         const std::size_t at = in.Offset();
         if (straight) {

@@ -1,4 +1,5 @@
 #include "tables/point_assign.h"
+#include "tables/table_io.h"
 
 #include "legacy/point_assign.h"
 
@@ -24,26 +25,26 @@ void ExportPointMass(Writer& out, const PointMassRecord& r) { out(r.Key, r.Tag, 
 void ReadPointAssignments(Reader& in, Conversion& cv) {
     PointAssignData& d = cv.model.pointAssign;
     if (cv.FileVersion <= kConstraintFixedNameUpTo)
-        ReadAssignTableAs<ConstraintA>(in, cv, Allocator::Table, "Constraint", d.Constraint, ImportConstraintA);
+        ReadTableAs<ConstraintA>(in, cv, Allocator::Table, "Constraint", d.Constraint, ImportConstraintA);
     else
-        ReadAssignTableAs<ConstraintRecord>(in, cv, Allocator::Table, "Constraint", d.Constraint, AsRead);
-    ReadAssignTable(in, cv, "CJoint", d.CJoint);
-    ReadAssignTable(in, cv, "PanelZone", d.PanelZone);
-    ReadAssignTable(in, cv, "Restraint", d.Restraint);
-    ReadAssignTable(in, cv, "Spring", d.Spring);
-    ReadAssignTable(in, cv, "JLink", d.JLink);
-    ReadAssignTable(in, cv, "Mass", d.Mass);
+        ReadTableAs<ConstraintRecord>(in, cv, Allocator::Table, "Constraint", d.Constraint, AsRead);
+    ReadTable(in, cv, Allocator::Object, "CJoint", d.CJoint);
+    ReadTable(in, cv, Allocator::Object, "PanelZone", d.PanelZone);
+    ReadTable(in, cv, Allocator::Object, "Restraint", d.Restraint);
+    ReadTable(in, cv, Allocator::Object, "Spring", d.Spring);
+    ReadTable(in, cv, Allocator::Object, "JLink", d.JLink);
+    ReadTable(in, cv, Allocator::Object, "Mass", d.Mass);
 }
 
 void WritePointAssignments(Writer& out, Conversion& cv) {
     const PointAssignData& d = cv.model.pointAssign;
-    WriteAssignTable(out, "Constraint", d.Constraint, ExportConstraint);
-    WriteAssignTable(out, "CJoint", d.CJoint);
-    WriteAssignTable(out, "PanelZone", d.PanelZone);
-    WriteAssignTable(out, "Restraint", d.Restraint, ExportRestraint);
-    WriteAssignTable(out, "Spring", d.Spring, ExportPointSpring);
-    WriteAssignTable(out, "JLink", d.JLink);
-    WriteAssignTable(out, "Mass", d.Mass, ExportPointMass);
+    WriteTable(out, "Constraint", d.Constraint, ExportConstraint);
+    WriteTable(out, "CJoint", d.CJoint);
+    WriteTable(out, "PanelZone", d.PanelZone);
+    WriteTable(out, "Restraint", d.Restraint, ExportRestraint);
+    WriteTable(out, "Spring", d.Spring, ExportPointSpring);
+    WriteTable(out, "JLink", d.JLink);
+    WriteTable(out, "Mass", d.Mass, ExportPointMass);
 }
 
 }  // namespace kmd

@@ -1,5 +1,6 @@
 // "Section", "AUTO", "VS", "Rebar", "CP", "PierSection" and "JoistData".
 #include "tables/sections.h"
+#include "tables/table_io.h"
 
 #include <string>
 #include <string_view>
@@ -12,23 +13,10 @@ namespace kmd {
 
 namespace {
 
-// Reads the table's count; for a positive one checks it against the rest of the
-// file and allocates the table. A negative count is kept as held and reads no
-// records. Returns whether records follow.
-template <class Rec>
-bool BeginTable(Reader& in, Conversion& cv, const char* name, Table<Rec>& t, std::size_t minRecordSize) {
-    in.SetTable(name);
-    t.count = in.I32();
-    if (t.count <= 0) return false;
-    in.CheckCount(t.count, minRecordSize);
-    cv.model.AllocateTable(name, t.count, t.capacity);
-    return true;
-}
-
 // A table whose records are the same in every version.
 template <class Rec>
 void ReadStraight(Reader& in, Conversion& cv, const char* name, Table<Rec>& t) {
-    if (!BeginTable(in, cv, name, t, MinEncodedSize<Rec>())) return;
+    if (!ReadTableCount(in, cv, name, t, MinEncodedSize<Rec>())) return;
     for (std::int32_t i = 1; i <= t.count; ++i) in(t[i]);
 }
 
@@ -48,7 +36,7 @@ void ReadSections(Reader& in, Conversion& cv) {
                           : v > 8.005  ? MinEncodedSize<SectionS3>()
                           : v > 7.255  ? MinEncodedSize<SectionS2>()
                                        : MinEncodedSize<SectionS1>();
-    if (!BeginTable(in, cv, "Section", t, minSize)) return;
+    if (!ReadTableCount(in, cv, "Section", t, minSize)) return;
     for (std::int32_t i = 1; i <= t.count; ++i) {
         FrameSectionRecord& r = t[i];
         if (v > 9.005) {
@@ -84,7 +72,7 @@ void ReadSections(Reader& in, Conversion& cv) {
 void ReadCP(Reader& in, Conversion& cv) {
     const bool straight = cv.FileVersion > 9.085;
     auto& t = cv.model.sections.CP;
-    if (!BeginTable(in, cv, "CP", t, straight ? MinEncodedSize<CPRecord>() : MinEncodedSize<CPRecordA>())) return;
+    if (!ReadTableCount(in, cv, "CP", t, straight ? MinEncodedSize<CPRecord>() : MinEncodedSize<CPRecordA>())) return;
     for (std::int32_t i = 1; i <= t.count; ++i) {
         if (straight) {
             in(t[i]);
@@ -98,7 +86,7 @@ void ReadCP(Reader& in, Conversion& cv) {
 
 void ReadJoists(Reader& in, Conversion& cv) {
     auto& t = cv.model.sections.JoistData;
-    if (!BeginTable(in, cv, "JoistData", t, MinEncodedSize<JoistRecord>())) return;
+    if (!ReadTableCount(in, cv, "JoistData", t, MinEncodedSize<JoistRecord>())) return;
     for (std::int32_t i = 1; i <= t.count; ++i) {
         const std::size_t at = in.Offset();
         JoistRecord& r = t[i];

@@ -1,4 +1,5 @@
 #include "tables/shell_assign.h"
+#include "tables/table_io.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -24,7 +25,7 @@ void ExportShellModifier(Writer& out, const ShellModifierRecord& r) {
 // File order: ShModifier, SSpring, SMass.
 void ReadShellAssignments(Reader& in, Conversion& cv) {
     ShellAssignData& d = cv.model.shellAssign;
-    ReadAssignTable(in, cv, "ShModifier", d.ShModifier);
+    ReadTable(in, cv, Allocator::Object, "ShModifier", d.ShModifier);
     if (cv.FileVersion <= kShellSpringRealCodeUpTo) {
         auto import = [&in](const ShellSpringA& a) {
             if (!RoundHalfEvenToInt32(a.Real3)) {
@@ -35,18 +36,18 @@ void ReadShellAssignments(Reader& in, Conversion& cv) {
             }
             return ImportShellSpringA(a);
         };
-        ReadAssignTableAs<ShellSpringA>(in, cv, Allocator::Object, "SSpring", d.SSpring, import);
+        ReadTableAs<ShellSpringA>(in, cv, Allocator::Object, "SSpring", d.SSpring, import);
     } else {
-        ReadAssignTable(in, cv, "SSpring", d.SSpring);
+        ReadTable(in, cv, Allocator::Object, "SSpring", d.SSpring);
     }
-    ReadAssignTable(in, cv, "SMass", d.SMass);
+    ReadTable(in, cv, Allocator::Object, "SMass", d.SMass);
 }
 
 void WriteShellAssignments(Writer& out, Conversion& cv) {
     const ShellAssignData& d = cv.model.shellAssign;
-    WriteAssignTable(out, "ShModifier", d.ShModifier, ExportShellModifier);
-    WriteAssignTable(out, "SSpring", d.SSpring);
-    WriteAssignTable(out, "SMass", d.SMass);
+    WriteTable(out, "ShModifier", d.ShModifier, ExportShellModifier);
+    WriteTable(out, "SSpring", d.SSpring);
+    WriteTable(out, "SMass", d.SMass);
 }
 
 }  // namespace kmd

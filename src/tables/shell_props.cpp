@@ -1,4 +1,5 @@
 #include "tables/shell_props.h"
+#include "tables/table_io.h"
 
 #include "legacy/shell_props.h"
 
@@ -6,24 +7,13 @@ namespace kmd {
 
 namespace {
 
-// Reads the count; false when no records follow (zero or a damaged negative count).
-template <class Record>
-bool ReadCount(Reader& in, Conversion& cv, const char* name, Table<Record>& t, std::size_t minRecordSize) {
-    in.SetTable(name);
-    t.count = in.I32();
-    if (t.count <= 0) return false;
-    in.CheckCount(t.count, minRecordSize);
-    cv.model.AllocateTable(name, t.count, t.capacity);
-    return true;
-}
-
 void ReadShellSections(Reader& in, Conversion& cv) {
     auto& t = cv.model.shellProps.ShellSection;
     const double v = cv.FileVersion;
     std::size_t minSize = v > 8.005   ? MinEncodedSize<ShellSectionRecord>()
                           : v > 7.255 ? MinEncodedSize<ShellSectionSS2>()
                                       : MinEncodedSize<ShellSectionSS1>();
-    if (!ReadCount(in, cv, "ShellSection", t, minSize)) return;
+    if (!ReadTableCount(in, cv, "ShellSection", t, minSize)) return;
     for (std::int32_t i = 1; i <= t.count; ++i) {
         if (v > 8.005) {
             in(t[i]);
@@ -45,7 +35,7 @@ void ReadDeckInfo(Reader& in, Conversion& cv) {
     auto& t = cv.model.shellProps.DeckInfo;
     const bool withText = cv.FileVersion > 9.145;
     std::size_t minSize = withText ? MinEncodedSize<DeckRecord>() : MinEncodedSize<DeckRecordA>();
-    if (!ReadCount(in, cv, "DeckInfo", t, minSize)) return;
+    if (!ReadTableCount(in, cv, "DeckInfo", t, minSize)) return;
     for (std::int32_t i = 1; i <= t.count; ++i) {
         if (withText) {
             in(t[i]);
@@ -59,7 +49,7 @@ void ReadDeckInfo(Reader& in, Conversion& cv) {
 
 void ReadLinkProperties(Reader& in, Conversion& cv) {
     auto& t = cv.model.shellProps.NLLinkProp;
-    if (!ReadCount(in, cv, "NLLinkProp", t, MinEncodedSize<LinkPropertyRecord>())) return;
+    if (!ReadTableCount(in, cv, "NLLinkProp", t, MinEncodedSize<LinkPropertyRecord>())) return;
     for (std::int32_t i = 1; i <= t.count; ++i) in(t[i]);
 }
 
