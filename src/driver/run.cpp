@@ -42,13 +42,14 @@ int RunConversion(const RunRequest& request) {
     auto file = OpenInputFile(*cv);
     if (!file) return kExitNotConverted;
     ReadLegacyModelFile(*file, *cv);
+    const std::size_t inputSize = file->size();
     file.reset();
     // Nothing is written when reading stopped early: the user's file is not
     // replaced by an empty or half-read model.
     if (!cv->run.ModelLoaded) return kExitNotConverted;
 
     cv->run.ModelFilePath = request.OutputPath;
-    return SaveCurrentModelFile(*cv) ? kExitOk : kExitNotConverted;
+    return SaveCurrentModelFile(*cv, inputSize) ? kExitOk : kExitNotConverted;
 }
 
 namespace {

@@ -10,8 +10,10 @@ void WriteHeaderRecord(Writer& out, const RunState& run) {
     out(TrimSpaces(run.ProgramName), std::string(kCurrentVersionText), TrimSpaces(run.CurrentVersionText));
 }
 
-std::vector<std::uint8_t> WriteCurrentModelFile(Conversion& cv) {
+std::vector<std::uint8_t> WriteCurrentModelFile(Conversion& cv, std::size_t sizeHint) {
     Writer out;
+    // The current layout is a little larger than the legacy one (array headers).
+    out.Buffer().reserve(sizeHint + sizeHint / 4);
     WriteHeaderRecord(out, cv.run);
     for (const WriteStep& step : CurrentWriteSteps()) {
         if (!step.fn) break;
@@ -21,10 +23,10 @@ std::vector<std::uint8_t> WriteCurrentModelFile(Conversion& cv) {
     return std::move(out.Buffer());
 }
 
-bool SaveCurrentModelFile(Conversion& cv) {
+bool SaveCurrentModelFile(Conversion& cv, std::size_t sizeHint) {
     std::vector<std::uint8_t> bytes;
     try {
-        bytes = WriteCurrentModelFile(cv);
+        bytes = WriteCurrentModelFile(cv, sizeHint);
     } catch (const FormatError& e) {
         ShowMessage("Corrupt model file: the data of table \"" + e.table + "\" cannot be converted: " + e.what());
         return false;

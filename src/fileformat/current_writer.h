@@ -15,12 +15,13 @@ inline constexpr const char* kCurrentVersionText = "9.72";
 void WriteHeaderRecord(Writer& out, const RunState& run);
 
 // The whole current file in memory. Throws FormatError when the model holds
-// data the current layout cannot express (a damaged input).
-std::vector<std::uint8_t> WriteCurrentModelFile(Conversion& cv);
+// data the current layout cannot express (a damaged input). `sizeHint` is the
+// expected size (the legacy file's), to grow the buffer once.
+std::vector<std::uint8_t> WriteCurrentModelFile(Conversion& cv, std::size_t sizeHint = 0);
 
 // Writes the model to run.ModelFilePath, replacing the file whole. Shows
 // "Can not Open File " and the path (or the conversion error) and returns false
 // on failure; nothing is left at the path then.
-bool SaveCurrentModelFile(Conversion& cv);
+bool SaveCurrentModelFile(Conversion& cv, std::size_t sizeHint = 0);
 
 }  // namespace kmd
