@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <memory>
 #include <string>
 
 #include "support/convert.h"
@@ -134,6 +135,33 @@ TEST(LabelTables, DamagedAreaBaysStopWithTheTableAndOffset) {
         EXPECT_EQ(e.offset, second);
         EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
     }
+}
+
+TEST(LabelTables, DamagedSectionsEitherConvertOrFailCleanly) {
+    // Whatever the reader accepts, the writer must write.
+    Section s;
+    s[0] = {1, 4, Bytes().str("P").seq(34)};
+    s[4] = {1, 5, Bytes().str("L").seq(24)};
+    s[7] = {1, 6, AreaBayHead("A", 2).arr_i32(1, {1, 2}).arr_i32(0, {0, 3, 4}).append(AreaBayTail())};
+    const Bytes good = Encode(s);
+    std::uint32_t state = 99;
+    auto next = [&state] { return state = state * 1664525u + 1013904223u; };
+    int converted = 0;
+    for (int round = 0; round < 1000; ++round) {
+        Bytes bad = good;
+        if (round % 4 == 0) bad.data.resize(next() % bad.size());
+        for (int k = 0, n = 1 + int(next() % 3); k < n && !bad.data.empty(); ++k)
+            bad.data[next() % bad.size()] = std::uint8_t(next() >> 24);
+        std::unique_ptr<kmd::Conversion> cv;
+        try {
+            cv = kmdtest::ReadSection(kmd::ReadLabelTables, bad, 8.5);
+        } catch (const FormatError&) {
+            continue;
+        }
+        EXPECT_NO_THROW(kmdtest::WriteSection(kmd::WriteLabelTables, *cv)) << "round " << round;
+        ++converted;
+    }
+    EXPECT_GT(converted, 100);
 }
 
 TEST(LabelTables, CountsBeyondTheFileAndTruncationFail) {

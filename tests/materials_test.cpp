@@ -321,3 +321,52 @@ TEST(MT, ShortArrayIsCorrupt) {
 }
 
 }  // namespace
+
+namespace {
+
+// Form A keeps the whole fixed name, leading blanks included; form C keeps the
+// type string as it is and trims only the name.
+TEST(Materials, BlanksInNamesAndTypesByForm) {
+    const Bytes formA = Table(1, {LegacyMaterial(Form::A, " AB", "S", 0, Bytes().no_array())}).append(kNoMT);
+    EXPECT_BYTES(Convert(formA, 8.005), Table(1, {CurrentMaterial(" AB     ", "S", 0, Bytes(), false)}).append(kNoMT).data);
+    const Bytes formC = Table(1, {LegacyMaterial(Form::C, " A B ", " S ", 0, Bytes().no_array())}).append(kNoMT);
+    EXPECT_BYTES(Convert(formC, 8.0751), Table(1, {CurrentMaterial("A B", " S ", 0, Bytes(), false)}).append(kNoMT).data);
+}
+
+// Curves the writer never takes (element 0, beyond CurveCount) may hold anything.
+TEST(Materials, CurvesNotWrittenAreNeverChecked) {
+    Bytes bad2d;
+    bad2d.i32(-4).header({{1, 1}, {1, 1}}).f64(1).no_array();
+    const Curve good{1, 1, {5.0}, {6.0}};
+    for (double v : {7.0, 8.0751, 9.74}) {
+        SCOPED_TRACE(v);
+        Bytes curves;
+        curves.header({{3, 0}}).append(bad2d);
+        curves.i32(good.pointCount);
+        Reals(curves, 1, good.x);
+        Reals(curves, 1, good.y);
+        curves.append(bad2d);
+        const Form form = FormAt(v);
+        const Bytes legacy = Table(1, {LegacyMaterial(form, "M", "C", 1, curves)}).append(kNoMT);
+        EXPECT_BYTES(Convert(legacy, v),
+                     Table(1, {CurrentMaterial(form == Form::A ? "M       " : "M", "C", 1, CurrentCurve({5.0}, {6.0}),
+                                               form == Form::Current)})
+                         .append(kNoMT)
+                         .data);
+    }
+}
+
+TEST(MT, StraightArrayStartingAfterElement1IsCorrupt) {
+    const MTValues m = SampleMT();
+    Bytes rec;
+    rec.i32(11).i32(12).i32(13);
+    Reals(rec, 2, {1, 2, 3, 4});  // subscripts 2..5: element 1 missing
+    for (int k = 1; k < 5; ++k) Reals(rec, 1, m.arrays[k]);
+    rec.i32(14).i32(15);
+    Reals(rec, 1, m.arrays[5]);
+    FormatError e = ReadFailure(Bytes().i32(0).i32(1).append(rec), 8.0751);
+    EXPECT_EQ(e.table, "MT");
+    EXPECT_EQ(e.offset, 8u);
+}
+
+}  // namespace

@@ -295,15 +295,15 @@ TEST(SDSectionTable, EmptyAndNegativeCounts) {
 struct Parts {
     Form form = Form::D4;
     Bytes a, b, c, d;
-    std::int32_t countA = 1, countB = 1, countC = 1, countD = 1, realCount = 0;
-    Bytes reals = Bytes().no_array();
+    std::int32_t countA = 1, countB = 1, countC = 1, countD = 1, realCount = 0, countE = 0;
+    Bytes reals = Bytes().no_array(), itemsE = Bytes().no_array();
 
     Bytes Build() const {
         Bytes r;
         r.i32(1).str("X").i16(0).i32(0).i32(0);
         r.i32(countA).append(a).i32(countB).append(b).i32(countC).append(c).i32(countD).append(d);
         r.fill(24).seq(BlockSize(form), 0).i16(0).i32(0).fill(6).fill(16).i32(realCount).append(reals);
-        r.fill(18).i32(0).no_array().i16(0);
+        r.fill(18).i32(countE).append(itemsE).i16(0);
         return r;
     }
 };
@@ -319,7 +319,7 @@ Parts GoodParts(Form f = Form::D4, int points = 2) {
 }
 // The current record for GoodParts, with item D as given.
 Bytes GoodPartsOut(Form f, int points, const Bytes& itemD, const Bytes& realsOut = Bytes().header({{1, 0}}).f64(0),
-                   std::int32_t realCount = 0) {
+                   std::int32_t realCount = 0, std::int32_t countE = 0) {
     Bytes r;
     r.i32(1).str("X").i16(0).i32(0).i32(0);
     r.i32(1).header({{2, 0}}), EmptyA(r), ItemAOut(r, f, 1);
@@ -327,7 +327,7 @@ Bytes GoodPartsOut(Form f, int points, const Bytes& itemD, const Bytes& realsOut
     r.i32(1).header({{2, 0}}), EmptyC(r), ItemCOut(r, f, 4, points);
     r.i32(1).header({{2, 0}}), EmptyD(r), r.append(itemD);
     r.fill(24), BlockOut(r, f, 0), r.i16(0).i32(0).fill(6).fill(16).i32(realCount).append(realsOut);
-    r.fill(18).i32(0).i16(0).i16(0);
+    r.fill(18).i32(countE).i16(0).i16(0);
     return r;
 }
 
@@ -479,6 +479,40 @@ TEST(SDSectionTable, CorruptRecords) {
         p.c.fixed("C", 8).i32(3).arr_i32(1, {1, 2, 3}).arr_f64(1, {1, 2}).fill(10 + 118 + 8);
         p.c.arr_i32(1, {1, 2, 3}).fill(16);
         ExpectCorrupt(p.Build(), 8.0);
+    }
+}
+
+TEST(SDSectionTable, DataOnlyReadNeverFails) {
+    for (auto [version, form] : kRanges) {
+        SCOPED_TRACE(testing::Message() << "version " << version);
+        // Items beyond each count are neither converted nor checked: a second
+        // item A with no flags, a second item C claiming points it lacks.
+        Parts p = GoodParts(form);
+        p.countA = 1, p.countC = 1;
+        p.a = Bytes();
+        Items(p.a, 1, 2), ItemA(p.a, form, 1, 1);
+        if (form == Form::D1) ItemA(p.a, form, 1, 9);
+        else EmptyA(p.a);
+        p.c = Bytes();
+        Items(p.c, 1, 2), ItemC(p.c, form, 1, 4, 2);
+        if (form == Form::D1) p.c.fixed("junk", 8).i32(500).no_array().no_array().fill(10 + 118 + 8).no_array().fill(16);
+        else p.c.str("").i32(500).no_array().no_array().fill(18).no_array().no_array().fill(14).no_array().no_array().no_array();
+        Bytes d;
+        ItemDOut(d, form, 5, 1, 24, 2, 2);
+        EXPECT_BYTES(Convert(p.Build(), version), GoodPartsOut(form, 2, d).data);
+
+        // ItemsE is never written: any CountE and any items are carried past.
+        for (std::int32_t countE : {-7, 3, 2000000000}) {
+            SCOPED_TRACE(countE);
+            Parts q = GoodParts(form);
+            q.countE = countE;
+            q.itemsE = Bytes();
+            Items(q.itemsE, 1, 1);
+            q.itemsE.seq(32).header({{1, 1}, {1, 1}}).f64(1).no_array().arr_f64(5, {2, 3});
+            q.itemsE.header({{0, -4}});
+            if (form == Form::D4) q.itemsE.arr_f64(1, {4});
+            EXPECT_BYTES(Convert(q.Build(), version), GoodPartsOut(form, 2, d, Bytes().header({{1, 0}}).f64(0), 0, countE).data);
+        }
     }
 }
 

@@ -318,3 +318,43 @@ TEST(ExampleSections, MaterialsAndSectionsReadAtTheExampleVersion) {
 }
 
 }  // namespace
+
+namespace {
+
+// Inner blanks of a name stay; names of blanks only become empty; in every form.
+TEST(Sections, NameTrimmingKeepsInnerBlanks) {
+    for (double v : {7.0, 7.9, 8.03, 8.1, 8.5, 9.5}) {
+        SCOPED_TRACE(v);
+        const Form form = FormAt(v);
+        Section s;
+        s.name = " W 12 ";
+        s.name2 = "";
+        s.code2 = "  ";
+        s.kind = 3;
+        Expected e;
+        e.name = "W 12";
+        e.name2 = "";
+        e.code2 = "  ";
+        e.added = form == Form::S1 ? 0 : kAdded;
+        e.kind = 3;
+        const std::array<double, 8> ones{1, 1, 1, 1, 1, 1, 1, 1};
+        e.factors = (form <= Form::S2 || (form == Form::S3 && v <= 8.025)) ? ones : s.factors;
+        e.code3 = form == Form::S6 ? s.code3 : 0;
+        e.texts2and3 = form >= Form::S5;
+        e.texts4and5 = form == Form::S6;
+        EXPECT_BYTES(ConvertSections(Bytes().i32(1).append(LegacySection(form, s)).append(kNoSectionData), v),
+                     Bytes().i32(1).append(CurrentSection(e)).append(kNoSectionData).data);
+    }
+}
+
+// Segments beyond the count, and element 0, are read but never checked.
+TEST(PierJoist, SegmentsNotWrittenAreNeverChecked) {
+    Bytes segs;
+    segs.header({{3, 0}}).seq(32, 1).seq(32, 40).seq(32, 80);
+    Bytes legacy = Bytes().i32(0).i32(1).append(Joist(1, segs));
+    Bytes want = Bytes().i32(0).i32(1);
+    want.str("18K3").seq(40, 1).str("K").seq(40, 50).i32(1).append(CurrentSegments({40})).i32(77).i16(-1);
+    EXPECT_BYTES(ConvertPierJoist(legacy, 7.9951), want.data);
+}
+
+}  // namespace

@@ -291,6 +291,7 @@ void Reader::Field(DynArray<T>& a) {
     a.dims = std::move(dims);
     a.items.resize(std::size_t(total));
     if constexpr (is_scalar_v<T>) {
+        if (total == 0) return;
         std::memcpy(a.items.data(), data_.data() + pos_, sizeof(T) * total);
         pos_ += sizeof(T) * total;
     } else {
@@ -318,6 +319,7 @@ public:
 
     void Raw(std::span<const std::uint8_t> b) { buf_.insert(buf_.end(), b.begin(), b.end()); }
     void Raw(const void* p, std::size_t n) {
+        if (n == 0) return;
         auto b = static_cast<const std::uint8_t*>(p);
         buf_.insert(buf_.end(), b, b + n);
     }
