@@ -98,6 +98,32 @@ TEST(ShellAssign, UnconvertibleRealIsACorruptFile) {
     }
 }
 
+// The range is that of the rounded value: halves just past the limits round
+// back inside on the even side only.
+TEST(ShellAssign, RealCodeLimitsAtTheThreshold) {
+    Bytes in, expect;
+    in.i32(0).i32(2);
+    expect.i32(0).i32(2);
+    in.i16(1).i32(2).i32(3).i32(4).f64(-2147483648.5);
+    expect.i16(1).i32(2).i32(3).i32(4).i32(-2147483647 - 1);
+    in.i16(5).i32(6).i32(7).i32(8).f64(2147483646.5);
+    expect.i16(5).i32(6).i32(7).i32(8).i32(2147483646);
+    Masses(in);
+    Masses(expect);
+    EXPECT_BYTES(RoundTrip(ReadShellAssignments, WriteShellAssignments, in, 7.105), expect.data);
+
+    Bytes over;
+    over.i32(0).i32(1).i16(1).i32(2).i32(3).i32(4).f64(2147483647.5);
+    Masses(over);
+    try {
+        ReadSection(ReadShellAssignments, over, 7.105);
+        FAIL() << "no error";
+    } catch (const kmd::FormatError& e) {
+        EXPECT_EQ(e.table, "SSpring");
+        EXPECT_EQ(e.offset, 4u + 4u + 14u);
+    }
+}
+
 TEST(ShellAssign, EmptyNegativeAndTruncated) {
     Bytes in;
     in.i32(0).i32(-5).i32(0);
