@@ -18,30 +18,6 @@ using kmdtest::WriteSection;
 
 namespace {
 
-// Damages `legacy` at random (overwritten bytes, or a cut) many times: reading
-// either stops with a FormatError or gives a model that the writer writes.
-template <class ReadFn, class WriteFn>
-void ExpectDamageHandled(ReadFn read, WriteFn write, const Bytes& legacy, double v) {
-    std::mt19937 rng(unsigned(v * 1000));
-    std::uniform_int_distribution<std::size_t> pos(0, legacy.size() - 1);
-    std::uniform_int_distribution<int> byte(0, 255);
-    kmdtest::MessageCapture capture;
-    for (int round = 0; round < 300; ++round) {
-        Bytes damaged = legacy;
-        if (round % 5 == 4)
-            damaged.data.resize(pos(rng));
-        else
-            for (int hit = 0; hit <= round % 5; ++hit) damaged.data[pos(rng)] = std::uint8_t(byte(rng));
-        std::unique_ptr<kmd::Conversion> cv;
-        try {
-            cv = ReadSection(read, damaged, v);
-        } catch (const FormatError&) {
-            continue;
-        }
-        EXPECT_NO_THROW(WriteSection(write, *cv)) << "version " << v << ", round " << round;
-    }
-}
-
 // A grid line with distinct values derived from `seed` (same bytes in every layout).
 Bytes GridLine(std::string_view name, std::int32_t seed) {
     Bytes b;
@@ -219,7 +195,7 @@ TEST_P(CoordinateTablesByVersion, ConvertsToTheCurrentLayout) {
 
 TEST_P(CoordinateTablesByVersion, DamagedFilesStopCleanlyOrWrite) {
     const double v = GetParam();
-    ExpectDamageHandled(ReadCoordinateTables, WriteCoordinateTables, Legacy(v), v);
+    kmdtest::ExpectDamageHandled(ReadCoordinateTables, WriteCoordinateTables, Legacy(v), v);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllLayouts, CoordinateTablesByVersion,

@@ -24,30 +24,6 @@ using kmdtest::WriteSection;
 
 namespace {
 
-// Damages `legacy` at random (overwritten bytes, or a cut) many times: reading
-// either stops with a FormatError or gives a model that the writer writes.
-template <class ReadFn, class WriteFn>
-void ExpectDamageHandled(ReadFn read, WriteFn write, const Bytes& legacy, double v) {
-    std::mt19937 rng(unsigned(v * 1000));
-    std::uniform_int_distribution<std::size_t> pos(0, legacy.size() - 1);
-    std::uniform_int_distribution<int> byte(0, 255);
-    kmdtest::MessageCapture capture;
-    for (int round = 0; round < 300; ++round) {
-        Bytes damaged = legacy;
-        if (round % 5 == 4)
-            damaged.data.resize(pos(rng));
-        else
-            for (int hit = 0; hit <= round % 5; ++hit) damaged.data[pos(rng)] = std::uint8_t(byte(rng));
-        std::unique_ptr<kmd::Conversion> cv;
-        try {
-            cv = ReadSection(read, damaged, v);
-        } catch (const FormatError&) {
-            continue;
-        }
-        EXPECT_NO_THROW(WriteSection(write, *cv)) << "version " << v << ", round " << round;
-    }
-}
-
 // Parts of a legacy project section that single tests replace.
 struct Variant {
     std::int32_t unitCode = 6;
@@ -287,7 +263,7 @@ TEST_P(ProjectSectionByVersion, ConvertsEveryItemToTheCurrentLayout) {
 
 TEST_P(ProjectSectionByVersion, DamagedFilesStopCleanlyOrWrite) {
     const double v = GetParam();
-    ExpectDamageHandled(ReadProjectSection, WriteProjectSection, Legacy(v), v);
+    kmdtest::ExpectDamageHandled(ReadProjectSection, WriteProjectSection, Legacy(v), v);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllLayouts, ProjectSectionByVersion,

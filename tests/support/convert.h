@@ -1,7 +1,10 @@
 // Runs conversions in-process for tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -86,6 +89,30 @@ std::vector<std::uint8_t> RoundTrip(ReadFn read, WriteFn write, const Bytes& sec
         throw std::runtime_error("reader consumed " + std::to_string(consumed) + " of " +
                                  std::to_string(section.size()) + " bytes");
     return WriteSection(write, *cv);
+}
+
+// Damages `legacy` at random (overwritten bytes, or a cut) many times: reading
+// either stops with a FormatError or gives a model that the writer writes.
+template <class ReadFn, class WriteFn>
+void ExpectDamageHandled(ReadFn read, WriteFn write, const Bytes& legacy, double v) {
+    std::mt19937 rng(unsigned(v * 1000));
+    std::uniform_int_distribution<std::size_t> pos(0, legacy.size() - 1);
+    std::uniform_int_distribution<int> byte(0, 255);
+    MessageCapture capture;
+    for (int round = 0; round < 300; ++round) {
+        Bytes damaged = legacy;
+        if (round % 5 == 4)
+            damaged.data.resize(pos(rng));
+        else
+            for (int hit = 0; hit <= round % 5; ++hit) damaged.data[pos(rng)] = std::uint8_t(byte(rng));
+        std::unique_ptr<kmd::Conversion> cv;
+        try {
+            cv = ReadSection(read, damaged, v);
+        } catch (const kmd::FormatError&) {
+            continue;
+        }
+        EXPECT_NO_THROW(WriteSection(write, *cv)) << "version " << v << ", round " << round;
+    }
 }
 
 // Hex dump for readable failure messages.
