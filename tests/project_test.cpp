@@ -345,6 +345,23 @@ TEST(ProjectSection, ExtendedRealsAreRebuiltToTheirUpperBound) {
     tail.i32(0).arr_i32(0, {0}).arr_f64(0, {0.0});
     ASSERT_GE(out.size(), tail.size());
     EXPECT_BYTES(std::vector<std::uint8_t>(out.end() - std::ptrdiff_t(tail.size()), out.end()), tail.data);
+
+    // Held arrays with no element at index 0 or above are written with no
+    // elements: count 0, lower bound 0.
+    for (const Bytes& reals : {Bytes().header({{0, 0}}), Bytes().arr_f64(-5, {1.0, 2.0, 3.0})}) {
+        for (double v : {8.1251, 9.5}) {
+            Bytes e;
+            e.seq(36, 0xB0).append(reals).fill(6).fill(8).i32(0).no_array().i32(0).no_array().no_array();
+            x.extended = e;
+            out = Convert(Legacy(v, x), v);
+            Bytes written;
+            written.seq(36, 0xB0).u8(1).fill(9).fill(6).fill(8);
+            written.i32(0).header({{1, 0}}).i32(0).no_array().no_array().fill(8);
+            written.i32(0).arr_i32(0, {0}).arr_f64(0, {0.0});
+            ASSERT_GE(out.size(), written.size());
+            EXPECT_BYTES(std::vector<std::uint8_t>(out.end() - std::ptrdiff_t(written.size()), out.end()), written.data);
+        }
+    }
 }
 
 // Counts that size rebuilt arrays must be covered by the stored arrays.
@@ -371,11 +388,9 @@ TEST(ProjectSection, CountsBeyondTheirArraysMakeTheFileCorrupt) {
     y.list3 = Bytes().i32(15).fill(8).arr_i32(1, {1, 2, 3});
     expectCorrupt(Legacy(9.5, y), 9.5, "ListRecord");
 
-    // Reals that lack element 1, and reals with bounds 0..-1.
+    // Reals that lack element 1.
     Variant z;
     z.extended = Bytes().fill(36).arr_f64(2, {1.0}).fill(14).i32(0).no_array().i32(0).no_array().no_array();
-    expectCorrupt(Legacy(9.5, z), 9.5, "ExtendedRecord");
-    z.extended = Bytes().fill(36).header({{0, 0}}).fill(14).i32(0).no_array().i32(0).no_array().no_array();
     expectCorrupt(Legacy(9.5, z), 9.5, "ExtendedRecord");
     z.extended = Bytes().fill(36).no_array().fill(14).i32(0).no_array().i32(1).arr_i32(1, {1}).no_array();
     expectCorrupt(Legacy(9.5, z), 9.5, "ExtendedRecord");

@@ -7,6 +7,8 @@
 #include "driver/messages.h"
 #include "fileformat/current_writer.h"
 #include "fileformat/encoding.h"
+#include "fileformat/file_io.h"
+#include "fileformat/memory_budget.h"
 #include "fileformat/legacy_reader.h"
 
 namespace kmd {
@@ -32,24 +34,48 @@ std::optional<RunRequest> ParseArgumentString(std::string_view s) {
     return RunRequest{TrimSpaces(f[0]), TrimSpaces(f[2]), TrimSpaces(f[3])};
 }
 
+ConversionResult ConvertModelBytes(std::span<const std::uint8_t> input, const std::string& programName,
+                                   const std::string& inputPath) {
+    ConversionResult result;
+    if (input.empty()) {
+        ShowMessage(ResString(11967) + inputPath, MessageStyle::Exclamation);
+        return result;
+    }
+    MemoryBudget budget(MemoryLimitFor(input.size()));
+    ActiveBudget active(budget);
+    try {
+        budget.Charge(input.size());  // the input is held whole
+        auto cv = std::make_unique<Conversion>();
+        cv->InitializeProgram();
+        cv->ResetNewModel();
+        cv->run.ProgramName = programName;
+        cv->run.ModelFilePath = inputPath;
+        ReadLegacyModelFile(input, *cv);
+        // Nothing is written when reading stopped early: the user's file is not
+        // replaced by an empty or half-read model.
+        if (!cv->run.ModelLoaded) return result;
+        auto bytes = ExportCurrentModel(*cv, input.size());
+        if (!bytes) return result;
+        result.output = std::move(*bytes);
+        result.status = kExitOk;
+    } catch (const std::exception& e) {
+        ShowMessage(std::string("The model cannot be converted: ") + e.what());
+    }
+    return result;
+}
+
 int RunConversion(const RunRequest& request) {
-    auto cv = std::make_unique<Conversion>();
-    cv->InitializeProgram();
-    cv->ResetNewModel();
-    cv->run.ProgramName = request.ProgramName;
-    cv->run.ModelFilePath = request.InputPath;
-
-    auto file = OpenInputFile(*cv);
-    if (!file) return kExitNotConverted;
-    ReadLegacyModelFile(*file, *cv);
-    const std::size_t inputSize = file->size();
-    file.reset();
-    // Nothing is written when reading stopped early: the user's file is not
-    // replaced by an empty or half-read model.
-    if (!cv->run.ModelLoaded) return kExitNotConverted;
-
-    cv->run.ModelFilePath = request.OutputPath;
-    return SaveCurrentModelFile(*cv, inputSize) ? kExitOk : kExitNotConverted;
+    auto input = OpenInputFile(request.InputPath);
+    if (!input) return kExitNotConverted;
+    ConversionResult r = ConvertModelBytes(*input, request.ProgramName, request.InputPath);
+    input.reset();
+    if (r.status != kExitOk) return r.status;
+    std::string error;
+    if (!WriteFileAtomically(request.OutputPath, r.output, error)) {
+        ShowMessage(ResString(11967) + request.OutputPath + "\r\n" + error);
+        return kExitNotConverted;
+    }
+    return kExitOk;
 }
 
 namespace {

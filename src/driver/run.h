@@ -1,7 +1,9 @@
 // The conversion run and the command line.
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +26,18 @@ std::vector<std::string> SplitArgumentString(std::string_view s);
 // Product name, ignored field, input path, output path, each trimmed; fields
 // after the fourth are ignored. Nothing when fewer than four fields.
 std::optional<RunRequest> ParseArgumentString(std::string_view s);
+
+struct ConversionResult {
+    int status = kExitNotConverted;
+    std::vector<std::uint8_t> output;  // the current file, when status is kExitOk
+};
+
+// The whole conversion in memory, from the bytes of a legacy file to the bytes of
+// the current file; nothing touches the disk. Every reason for not converting is
+// shown with ShowMessage. `inputPath` only names the file in messages. Memory is
+// bounded by MemoryLimitFor and the output by OutputLimitFor the input's size.
+ConversionResult ConvertModelBytes(std::span<const std::uint8_t> input, const std::string& programName,
+                                   const std::string& inputPath);
 
 // Start-up, reading, writing. Returns the exit status.
 int RunConversion(const RunRequest& request);

@@ -1,7 +1,8 @@
 #include "fileformat/current_writer.h"
 
+#include <new>
+
 #include "driver/messages.h"
-#include "fileformat/file_io.h"
 #include "fileformat/steps.h"
 
 namespace kmd {
@@ -10,10 +11,10 @@ void WriteHeaderRecord(Writer& out, const RunState& run) {
     out(TrimSpaces(run.ProgramName), std::string(kCurrentVersionText), TrimSpaces(run.CurrentVersionText));
 }
 
-std::vector<std::uint8_t> WriteCurrentModelFile(Conversion& cv, std::size_t sizeHint) {
-    Writer out;
+std::vector<std::uint8_t> WriteCurrentModelFile(Conversion& cv, std::size_t inputSize) {
+    Writer out = inputSize ? Writer(OutputLimitFor(inputSize)) : Writer();
     // The current layout is a little larger than the legacy one (array headers).
-    out.Buffer().reserve(sizeHint + sizeHint / 4);
+    out.Reserve(inputSize + inputSize / 4);
     WriteHeaderRecord(out, cv.run);
     for (const WriteStep& step : CurrentWriteSteps()) {
         if (!step.fn) break;
@@ -23,23 +24,20 @@ std::vector<std::uint8_t> WriteCurrentModelFile(Conversion& cv, std::size_t size
     return std::move(out.Buffer());
 }
 
-bool SaveCurrentModelFile(Conversion& cv, std::size_t sizeHint) {
-    std::vector<std::uint8_t> bytes;
+std::optional<std::vector<std::uint8_t>> ExportCurrentModel(Conversion& cv, std::size_t inputSize) {
     try {
-        bytes = WriteCurrentModelFile(cv, sizeHint);
+        return WriteCurrentModelFile(cv, inputSize);
     } catch (const FormatError& e) {
-        ShowMessage("Corrupt model file: the data of table \"" + e.table + "\" cannot be converted: " + e.what());
-        return false;
+        ShowMessage("Corrupt model file: the data of table \"" + e.table + "\" cannot be converted (output byte offset " +
+                    std::to_string(e.offset) + "): " + e.what());
+    } catch (const MemoryLimitExceeded& e) {
+        ShowMessage(std::string("Corrupt model file: the converted model cannot be written: ") + e.what());
+    } catch (const std::bad_alloc&) {
+        ShowMessage("The converted model cannot be written: not enough memory.");
     } catch (const std::exception& e) {
         ShowMessage(std::string("The converted model cannot be written: ") + e.what());
-        return false;
     }
-    std::string error;
-    if (!WriteFileAtomically(cv.run.ModelFilePath, bytes, error)) {
-        ShowMessage(ResString(11967) + cv.run.ModelFilePath + cv.run.LineBreak + error);
-        return false;
-    }
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace kmd

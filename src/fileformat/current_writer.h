@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "driver/conversion.h"
@@ -15,13 +16,12 @@ inline constexpr const char* kCurrentVersionText = "9.72";
 void WriteHeaderRecord(Writer& out, const RunState& run);
 
 // The whole current file in memory. Throws FormatError when the model holds
-// data the current layout cannot express (a damaged input). `sizeHint` is the
-// expected size (the legacy file's), to grow the buffer once.
-std::vector<std::uint8_t> WriteCurrentModelFile(Conversion& cv, std::size_t sizeHint = 0);
+// data the current layout cannot express (a damaged input). With `inputSize`
+// (the legacy file's size) the buffer is grown once and the output may take at
+// most OutputLimitFor(inputSize) bytes; 0 sets no limit.
+std::vector<std::uint8_t> WriteCurrentModelFile(Conversion& cv, std::size_t inputSize = 0);
 
-// Writes the model to run.ModelFilePath, replacing the file whole. Shows
-// "Can not Open File " and the path (or the conversion error) and returns false
-// on failure; nothing is left at the path then.
-bool SaveCurrentModelFile(Conversion& cv, std::size_t sizeHint = 0);
+// The same; a failure shows its message and gives nothing.
+std::optional<std::vector<std::uint8_t>> ExportCurrentModel(Conversion& cv, std::size_t inputSize);
 
 }  // namespace kmd

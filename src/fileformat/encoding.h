@@ -10,6 +10,7 @@
 // anything is allocated).
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -22,6 +23,8 @@
 #include <type_traits>
 #include <utility>
 #include <vector>
+
+#include "fileformat/memory_budget.h"
 
 static_assert(std::endian::native == std::endian::little,
               "the file formats are little-endian; add byte swapping for this host");
@@ -91,6 +94,8 @@ struct DynArray {
     static DynArray Sized(std::int64_t lower, std::int64_t upper) {
         DynArray a;
         std::int64_t n = upper >= lower ? upper - lower + 1 : 0;
+        ChargeMemory(sizeof(ArrayDim));
+        ChargeMemory(std::uint64_t(n) * sizeof(T));
         a.dims.push_back({std::uint32_t(n), std::int32_t(lower)});
         a.items.resize(std::size_t(n));
         return a;
@@ -207,6 +212,7 @@ public:
     void Field(std::string& s) {
         std::uint16_t n = Get<std::uint16_t>();
         Need(n);
+        if (n > 15) ChargeMemory(n + 1u);  // longer than the in-place buffer
         s.assign(reinterpret_cast<const char*>(data_.data() + pos_), n);
         pos_ += n;
     }
@@ -288,6 +294,8 @@ void Reader::Field(DynArray<T>& a) {
     if (!empty && (saturated || total > Remaining() / elem))
         FailAt(at, "array of " + (saturated ? std::string("too many") : std::to_string(total)) +
                        " elements exceeds what the rest of the file can hold");
+    ChargeMemory(dims.size() * sizeof(ArrayDim));
+    ChargeMemory(total * sizeof(T));
     a.dims = std::move(dims);
     a.items.resize(std::size_t(total));
     if constexpr (is_scalar_v<T>) {
@@ -303,7 +311,14 @@ void Reader::Field(DynArray<T>& a) {
 // Writing: everything goes to one growing buffer; the file is written at the end.
 class Writer {
 public:
-    Writer() { buf_.reserve(1 << 16); }
+    // `limit`: the most bytes the output may take; more is a FormatError.
+    explicit Writer(std::uint64_t limit = std::numeric_limits<std::uint64_t>::max()) : limit_(limit) {}
+
+    // Grows the buffer once to hold `n` bytes (at most the limit).
+    void Reserve(std::uint64_t n) {
+        if (n > limit_) n = limit_;
+        if (n > buf_.capacity()) GrowTo(std::size_t(n));
+    }
 
     const std::vector<std::uint8_t>& Buffer() const { return buf_; }
     std::vector<std::uint8_t>& Buffer() { return buf_; }
@@ -317,9 +332,10 @@ public:
     template <class... Ts>
     void operator()(const Ts&... vs) { (Field(vs), ...); }
 
-    void Raw(std::span<const std::uint8_t> b) { buf_.insert(buf_.end(), b.begin(), b.end()); }
+    void Raw(std::span<const std::uint8_t> b) { Raw(b.data(), b.size()); }
     void Raw(const void* p, std::size_t n) {
         if (n == 0) return;
+        if (buf_.capacity() - buf_.size() < n) Grow(n);
         auto b = static_cast<const std::uint8_t*>(p);
         buf_.insert(buf_.end(), b, b + n);
     }
@@ -379,8 +395,23 @@ public:
     }
 
 private:
+    // Room for `n` more bytes: the capacity doubles, up to the limit.
+    void Grow(std::size_t n) {
+        if (n > limit_ - buf_.size())
+            Fail("the converted file would exceed " + std::to_string(limit_) +
+                 " bytes; the input describes more data than it can hold");
+        std::uint64_t want = std::max<std::uint64_t>({std::uint64_t(buf_.size()) + n, 2 * std::uint64_t(buf_.capacity()),
+                                                      std::uint64_t(1) << 16});
+        GrowTo(std::size_t(std::min(want, limit_)));
+    }
+    void GrowTo(std::size_t cap) {
+        ChargeMemory(cap - buf_.capacity());
+        buf_.reserve(cap);
+    }
+
     std::vector<std::uint8_t> buf_;
     std::string table_;
+    std::uint64_t limit_;
 };
 
 // Writes `held` rebuilt with bounds 0..upper: element 0 is a value-initialised T,

@@ -47,10 +47,10 @@ std::string VersionMessage(VersionMessageKind kind, const std::string& t, const 
     return s;
 }
 
-std::optional<std::vector<std::uint8_t>> OpenInputFile(Conversion& cv) {
-    auto data = ReadWholeFile(cv.run.ModelFilePath);
+std::optional<std::vector<std::uint8_t>> OpenInputFile(const std::string& path) {
+    auto data = ReadWholeFile(path);
     if (!data || data->empty()) {
-        ShowMessage(ResString(11967) + cv.run.ModelFilePath, MessageStyle::Exclamation);
+        ShowMessage(ResString(11967) + path, MessageStyle::Exclamation);
         return std::nullopt;
     }
     return data;
@@ -67,13 +67,23 @@ std::string HeaderField(Reader& in) {
 ReadOutcome ReadTables(Reader& in, Conversion& cv, std::span<const ReadStep> steps) {
     try {
         for (const ReadStep& step : steps) {
-            if (!step.fn) break;
+            if (!step.fn) {
+                // The steps after this one are not built yet: a file with more
+                // data is refused rather than converted in part.
+                if (in.Remaining() == 0) break;
+                ShowMessage("This version of kmdconvert cannot convert the whole file yet: it does not read \"" +
+                            std::string(step.name) + "\" (byte offset " + std::to_string(in.Offset()) +
+                            "). Nothing was written.");
+                return ReadOutcome::Unsupported;
+            }
             in.SetTable(step.name);
             step.fn(in, cv);
         }
         return ReadOutcome::Loaded;
     } catch (const FormatError& e) {
         ShowMessage(e.Message());
+    } catch (const MemoryLimitExceeded& e) {
+        ShowMessage(FormatError(in.Table(), in.Offset(), e.what()).Message());
     } catch (const std::bad_alloc&) {
         ShowMessage(FormatError(in.Table(), in.Offset(), "not enough memory for the data the file describes").Message());
     } catch (const std::exception& e) {

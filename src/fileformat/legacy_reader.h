@@ -26,6 +26,7 @@ enum class ReadOutcome {
     Refused,   // a beta version that cannot be converted
     Declined,  // the older-version question was answered Cancel
     Corrupt,   // corrupt or truncated
+    Unsupported,  // holds tables this build does not convert yet
 };
 
 // Digits, spaces and periods only, fewer than two periods (the empty text is one).
@@ -40,9 +41,9 @@ std::string VersionMessage(VersionMessageKind kind, const std::string& t, const 
 
 inline constexpr const char* kInvalidFileMessage = "Error opening file. May not be a valid KALDO .KMD file.";
 
-// Reads the file at run.ModelFilePath whole. A missing, unreadable or empty file
-// shows "Can not Open File " and the path and gives nothing.
-std::optional<std::vector<std::uint8_t>> OpenInputFile(Conversion& cv);
+// Reads the file at `path` whole. A missing, unreadable or empty file shows
+// "Can not Open File " and the path and gives nothing.
+std::optional<std::vector<std::uint8_t>> OpenInputFile(const std::string& path);
 
 // Reads the legacy file into the model store. Every stop shows its message;
 // run.ModelLoaded is set only when the outcome is Loaded.

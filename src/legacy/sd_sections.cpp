@@ -102,6 +102,7 @@ template <class Item, class Legacy, class Fn>
 DynArray<Item> ConvertAll(DynArray<Legacy>&& held, Fn convert) {
     DynArray<Item> a;
     a.dims = std::move(held.dims);
+    ChargeMemory(held.items.size() * sizeof(Item));
     a.items.reserve(held.items.size());
     for (auto& e : held.items) a.items.push_back(convert(std::move(e)));
     return a;

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "fileformat/memory_budget.h"
+
 namespace kmd {
 
 struct TableBase {
@@ -27,7 +29,9 @@ struct Table : TableBase {
     void Reallocate(std::int32_t cap) override {
         records.clear();
         records.shrink_to_fit();
-        if (cap > 0) records.resize(std::size_t(cap));
+        if (cap <= 0) return;
+        ChargeMemory(std::uint64_t(cap) * sizeof(T));
+        records.resize(std::size_t(cap));
     }
     bool Allocated() const { return !records.empty(); }
     T& operator[](std::int64_t i) { return At(i); }

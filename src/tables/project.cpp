@@ -22,8 +22,21 @@ void RequireElements(const Reader& in, std::size_t at, const DynArray<T>& held, 
 }
 
 // Upper bound the first real array of the extended record is written with; an
-// array without storage counts as 0.
-std::int64_t ExtendedRealsUpper(const ExtendedRecord& r) { return r.Reals.HasStorage() ? r.Reals.Upper() : 0; }
+// array without storage counts as 0. An array with storage but no element at
+// index 0 or above is written with no elements (bounds 0..-1).
+std::int64_t ExtendedRealsUpper(const ExtendedRecord& r) {
+    if (!r.Reals.HasStorage()) return 0;
+    return r.Reals.Upper() < 0 ? -1 : r.Reals.Upper();
+}
+
+void WriteExtendedReals(Writer& out, const ExtendedRecord& r) {
+    const std::int64_t upper = ExtendedRealsUpper(r);
+    if (upper < 0) {
+        out(std::int16_t(1), std::uint32_t(0), std::int32_t(0));
+        return;
+    }
+    WriteRebuilt0(out, r.Reals, upper, "reals");
+}
 
 void CheckStandard(const Reader& in, std::size_t at, const StandardRecord& r) {
     for (const StandardList& list : r.Lists) RequireElements(in, at, list.Names, list.Count, "name list");
@@ -39,7 +52,7 @@ void CheckSeries(const Reader& in, std::size_t at, const SeriesRecord& r) {
 }
 
 void CheckExtended(const Reader& in, std::size_t at, const ExtendedRecord& r) {
-    RequireElements(in, at, r.Reals, ExtendedRealsUpper(r), "reals");
+    if (ExtendedRealsUpper(r) >= 0) RequireElements(in, at, r.Reals, ExtendedRealsUpper(r), "reals");
     RequireElements(in, at, r.Items, r.ItemCount, "items");
     RequireElements(in, at, r.PairValues, r.PairCount, "pair values");
     RequireElements(in, at, r.PairReals, r.PairCount, "pair reals");
@@ -187,7 +200,7 @@ void ExportSeries(Writer& out, const SeriesRecord& r) {
 
 void ExportExtended(Writer& out, const ExtendedRecord& r) {
     out(r.Block);
-    WriteRebuilt0(out, r.Reals, ExtendedRealsUpper(r), "reals");
+    WriteExtendedReals(out, r);
     out(r.Words, r.Values, r.ItemCount);
     WriteRebuilt0(out, r.Items, r.ItemCount, "items");
     out(r.PairCount);
