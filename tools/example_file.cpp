@@ -7,8 +7,9 @@
 
 namespace kmd::example {
 
-void WriteExampleLegacyFile(Writer& out) {
-    out(FixedString<16>("KALDO"), FixedString<16>(kExampleVersion), FixedString<16>(kExampleVersion));
+void WriteExampleLegacyFile(Writer& out, const ExampleOptions& options) {
+    const FixedString<16> version(options.versionText);
+    out(FixedString<16>("KALDO"), version, version);
     WriteExampleGeneral(out);
     // Property tables, in file order.
     WriteExampleMaterials(out);
@@ -16,7 +17,14 @@ void WriteExampleLegacyFile(Writer& out) {
     WriteExamplePierJoist(out);
     WriteExampleShellProps(out);
     WriteExampleLabels(out);
+    const std::size_t before = out.Size();
     WriteExampleObjects(out);
+    if (options.size > 0) {
+        // Written again with as many extra objects as the wanted size leaves room for.
+        const std::uint64_t small = out.Size() + 4096;
+        out.Buffer().resize(before);
+        WriteExampleObjects(out, options.size > small ? options.size - small : 0, options.seed);
+    }
     WriteExampleAssignments(out);
 }
 

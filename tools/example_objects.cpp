@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <random>
+#include <vector>
 #include <string>
 
 #include "model/labels.h"
@@ -81,17 +83,13 @@ void WriteExampleLabels(Writer& out) {
     for (int i = 0; i < 3; ++i) EmptyLabelTable(out);  // "RampBays" to "NSAreaBays"
 }
 
-void WriteExampleObjects(Writer& out) {
-    out(std::int32_t(4));
-    out(Point("1", 1), Point("2", 2), Point("3", 3), Point("4", 4));
+namespace {
 
-    out(std::int32_t(2));
-    out(Line("B1", 1, 2), Line("C1", 1, 3));
-
+AreaObjectRecord Area(const std::string& label, std::initializer_list<std::int32_t> corners) {
     AreaObjectRecord a;
-    a.Label = "F1";
-    a.ItemCount = 4;
-    a.AItems1 = Items({1, 2, 4, 3});
+    a.Label = label;
+    a.ItemCount = std::int32_t(corners.size());
+    a.AItems1 = Items(corners);
     a.AValue3 = 1;
     a.AValue4 = 6;
     a.AValue5 = 4;
@@ -102,10 +100,51 @@ void WriteExampleObjects(Writer& out) {
     a.AReal2 = 48.0;
     a.AValue32 = a.AValue33 = 1;
     a.ACode10 = a.ACode11 = a.ACode12 = -1;
-    a.AItems2 = Items({0, 0, 0, 0});
+    a.AItems2 = DynArray<std::int32_t>::Sized(1, a.ItemCount);
     a.AFlags1.fill(-1);
     a.AText = "slab";
-    out(std::int32_t(1), a);
+    return a;
+}
+
+std::uint64_t EncodedSize(const auto& record) {
+    Writer w;
+    w(record);
+    return w.Size();
+}
+
+}  // namespace
+
+void WriteExampleObjects(Writer& out, std::uint64_t extraBytes, std::uint32_t seed) {
+    std::vector<PointObjectRecord> points{Point("1", 1), Point("2", 2), Point("3", 3), Point("4", 4)};
+    std::vector<LineObjectRecord> lines{Line("B1", 1, 2), Line("C1", 1, 3)};
+    std::vector<AreaObjectRecord> areas{Area("F1", {1, 2, 4, 3})};
+    if (extraBytes > 0) {
+        // Of the extra bytes a third each to points, lines and areas.
+        std::mt19937 rng(seed);
+        std::uniform_int_distribution<std::int32_t> pick(1, 1 << 20);
+        const std::uint64_t share = extraBytes / 3;
+        const std::uint64_t n = points.size();
+        for (std::uint64_t used = 0; used < share;) {
+            points.push_back(Point(std::to_string(points.size() + 1), pick(rng)));
+            used += EncodedSize(points.back());
+        }
+        for (std::uint64_t used = 0; used < share;) {
+            std::int32_t from = std::int32_t(1 + std::uint64_t(pick(rng)) % points.size());
+            lines.push_back(Line("L" + std::to_string(lines.size() + 1), from, std::int32_t(n)));
+            used += EncodedSize(lines.back());
+        }
+        for (std::uint64_t used = 0; used < extraBytes - 2 * share;) {
+            std::int32_t c = std::int32_t(1 + std::uint64_t(pick(rng)) % points.size());
+            areas.push_back(Area("A" + std::to_string(areas.size() + 1), {c, 1, 2, 3}));
+            used += EncodedSize(areas.back());
+        }
+    }
+    out(std::int32_t(points.size()));
+    for (const auto& p : points) out(p);
+    out(std::int32_t(lines.size()));
+    for (const auto& l : lines) out(l);
+    out(std::int32_t(areas.size()));
+    for (const auto& a : areas) out(a);
 }
 
 }  // namespace kmd::example
