@@ -74,8 +74,9 @@ void SetQuestionPolicy(QuestionPolicy p) { g_policy = p; }
 void SetMessageSink(std::function<void(const std::string&, const std::string&)> sink) { g_sink = std::move(sink); }
 
 bool AskOkCancel(const std::string& text) {
-    Emit(text);
+    // Answered before it is asked (--yes): nothing to show.
     if (g_policy == QuestionPolicy::AnswerOk) return true;
+    Emit(text);
     if (g_sink || !isatty(STDIN_FILENO)) {
         Emit("No answer can be read from the terminal, so the conversion is cancelled. "
              "Pass --yes to convert files of older versions without being asked.");

@@ -23,8 +23,9 @@ void ShowMessage(const std::string& text, MessageStyle style = MessageStyle::Exc
 // How the OK/Cancel question is answered.
 enum class QuestionPolicy { AnswerOk, AskTerminal };
 
-// Shows the question and returns true for OK. With AskTerminal the answer is read
-// from standard input when it is a terminal; otherwise the answer is Cancel.
+// Returns true for OK. With AnswerOk nothing is shown. With AskTerminal the
+// question is shown and the answer read from standard input when it is a
+// terminal; otherwise the answer is Cancel.
 bool AskOkCancel(const std::string& text);
 
 void SetQuestionPolicy(QuestionPolicy p);
