@@ -310,7 +310,7 @@ TEST(ExampleSections, MaterialsAndSectionsReadAtTheExampleVersion) {
     EXPECT_EQ(cv->model.sections.Section.count, 2);
     EXPECT_EQ(cv->model.sections.JoistData[1].SegmentCount, 2);
 
-    kmd::Writer out;
+    kmd::Writer out(kmd::Writer::Form::Current);
     kmd::WriteMaterialTables(out, *cv);
     kmd::WriteSectionTables(out, *cv);
     kmd::WritePierJoistTables(out, *cv);

@@ -12,7 +12,7 @@ void WriteHeaderRecord(Writer& out, const RunState& run) {
 }
 
 std::vector<std::uint8_t> WriteCurrentModelFile(Conversion& cv, std::size_t inputSize) {
-    Writer out = inputSize ? Writer(OutputLimitFor(inputSize)) : Writer();
+    Writer out(Writer::Form::Current, inputSize ? OutputLimitFor(inputSize) : std::numeric_limits<std::uint64_t>::max());
     // The current layout is a little larger than the legacy one (array headers).
     out.Reserve(inputSize + inputSize / 4);
     WriteHeaderRecord(out, cv.run);

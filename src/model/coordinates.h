@@ -83,14 +83,14 @@ template <class Io>
 void fields(Io& io, ReferencePlaneRecord& r) { io(r.Values, r.Word1, r.Word2); }
 
 struct CoordinateData {
-    Table<CoordSystemRecord> CoordSystem;
-    Table<ReferenceLineRecord> ReferenceLine;
-    Table<ReferencePlaneRecord> ReferencePlane;
+    Table<CoordSystemRecord> CoordSystem{"CoordSystem", Allocator::Table};
+    Table<ReferenceLineRecord> ReferenceLine{"ReferenceLine", Allocator::Table};
+    Table<ReferencePlaneRecord> ReferencePlane{"ReferencePlane", Allocator::Table};
 
     void Register(TableRegistry& reg) {
-        reg.Add("CoordSystem", Allocator::Table, CoordSystem);
-        reg.Add("ReferenceLine", Allocator::Table, ReferenceLine);
-        reg.Add("ReferencePlane", Allocator::Table, ReferencePlane);
+        reg.Add(CoordSystem);
+        reg.Add(ReferenceLine);
+        reg.Add(ReferencePlane);
     }
 };
 

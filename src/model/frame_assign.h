@@ -76,22 +76,22 @@ template <class Io>
 void fields(Io& io, FrameMomentBeamRecord& r) { io(r.Key, r.Tag, r.Block1); }
 
 struct FrameAssignData {
-    Table<FrameFixityRecord> FFixity;
-    Table<FrameOffsetRecord> FOffset;
-    Table<FrameModifierRecord> FModifier;
-    Table<FrameLinkRecord> FLink;
-    Table<FrameSpringRecord> FSpring;
-    Table<FrameMassRecord> FMass;
-    Table<FrameMomentBeamRecord> FMomentBeam;
+    Table<FrameFixityRecord> FFixity{"FFixity", Allocator::Object};
+    Table<FrameOffsetRecord> FOffset{"FOffset", Allocator::Object};
+    Table<FrameModifierRecord> FModifier{"FModifier", Allocator::Object};
+    Table<FrameLinkRecord> FLink{"FLink", Allocator::Object};
+    Table<FrameSpringRecord> FSpring{"FSpring", Allocator::Object};
+    Table<FrameMassRecord> FMass{"FMass", Allocator::Object};
+    Table<FrameMomentBeamRecord> FMomentBeam{"FMomentBeam", Allocator::Object};
 
     void Register(TableRegistry& reg) {
-        reg.Add("FFixity", Allocator::Object, FFixity);
-        reg.Add("FOffset", Allocator::Object, FOffset);
-        reg.Add("FModifier", Allocator::Object, FModifier);
-        reg.Add("FLink", Allocator::Object, FLink);
-        reg.Add("FSpring", Allocator::Object, FSpring);
-        reg.Add("FMass", Allocator::Object, FMass);
-        reg.Add("FMomentBeam", Allocator::Object, FMomentBeam);
+        reg.Add(FFixity);
+        reg.Add(FOffset);
+        reg.Add(FModifier);
+        reg.Add(FLink);
+        reg.Add(FSpring);
+        reg.Add(FMass);
+        reg.Add(FMomentBeam);
     }
 };
 

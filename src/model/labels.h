@@ -46,27 +46,37 @@ void fields(Io& io, AreaBayRecord& r) {
 // A label table carries a 32-bit value of its own, stored after its count.
 template <class T>
 struct LabelTable : Table<T> {
+    using Table<T>::Table;
     std::int32_t TableExtra = 0;
 };
 
 struct LabelData {
-    LabelTable<PointNameRecord> PointNames, NSPoints;
-    LabelTable<LineBayRecord> ColumnBays, BeamBays, BraceBays, LineBays, NSLineBays;
-    LabelTable<AreaBayRecord> PanelBays, FloorBays, RampBays, AreaBays, NSAreaBays;
+    LabelTable<PointNameRecord> PointNames{"PointNames", Allocator::Table};
+    LabelTable<PointNameRecord> NSPoints{"NSPoints", Allocator::Table};
+    LabelTable<LineBayRecord> ColumnBays{"ColumnBays", Allocator::Table};
+    LabelTable<LineBayRecord> BeamBays{"BeamBays", Allocator::Table};
+    LabelTable<LineBayRecord> BraceBays{"BraceBays", Allocator::Table};
+    LabelTable<LineBayRecord> LineBays{"LineBays", Allocator::Table};
+    LabelTable<LineBayRecord> NSLineBays{"NSLineBays", Allocator::Table};
+    LabelTable<AreaBayRecord> PanelBays{"PanelBays", Allocator::Table};
+    LabelTable<AreaBayRecord> FloorBays{"FloorBays", Allocator::Table};
+    LabelTable<AreaBayRecord> RampBays{"RampBays", Allocator::Table};
+    LabelTable<AreaBayRecord> AreaBays{"AreaBays", Allocator::Table};
+    LabelTable<AreaBayRecord> NSAreaBays{"NSAreaBays", Allocator::Table};
 
     void Register(TableRegistry& reg) {
-        reg.Add("PointNames", Allocator::Table, PointNames);
-        reg.Add("NSPoints", Allocator::Table, NSPoints);
-        reg.Add("ColumnBays", Allocator::Table, ColumnBays);
-        reg.Add("BeamBays", Allocator::Table, BeamBays);
-        reg.Add("BraceBays", Allocator::Table, BraceBays);
-        reg.Add("LineBays", Allocator::Table, LineBays);
-        reg.Add("NSLineBays", Allocator::Table, NSLineBays);
-        reg.Add("PanelBays", Allocator::Table, PanelBays);
-        reg.Add("FloorBays", Allocator::Table, FloorBays);
-        reg.Add("RampBays", Allocator::Table, RampBays);
-        reg.Add("AreaBays", Allocator::Table, AreaBays);
-        reg.Add("NSAreaBays", Allocator::Table, NSAreaBays);
+        reg.Add(PointNames);
+        reg.Add(NSPoints);
+        reg.Add(ColumnBays);
+        reg.Add(BeamBays);
+        reg.Add(BraceBays);
+        reg.Add(LineBays);
+        reg.Add(NSLineBays);
+        reg.Add(PanelBays);
+        reg.Add(FloorBays);
+        reg.Add(RampBays);
+        reg.Add(AreaBays);
+        reg.Add(NSAreaBays);
     }
 };
 

@@ -60,12 +60,12 @@ void fields(Io& io, MTRecord& r) {
 inline constexpr std::int32_t kMTArraySizes[6] = {3, 3, 15, 6, 6, 6};
 
 struct MaterialData {
-    Table<MaterialRecord> Material;
-    Table<MTRecord> MT;
+    Table<MaterialRecord> Material{"Material", Allocator::Table};
+    Table<MTRecord> MT{"MT", Allocator::Table};
 
     void Register(TableRegistry& reg) {
-        reg.Add("Material", Allocator::Table, Material);
-        reg.Add("MT", Allocator::Table, MT);
+        reg.Add(Material);
+        reg.Add(MT);
     }
 };
 

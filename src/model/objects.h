@@ -186,9 +186,9 @@ void fields(Io& io, AreaObjectRecord& r) {
 }
 
 struct ObjectData {
-    Table<PointObjectRecord> PointObjects;
-    Table<LineObjectRecord> LineObjects;
-    Table<AreaObjectRecord> AreaObjects;
+    Table<PointObjectRecord> PointObjects{"PointObjects", Allocator::Object};
+    Table<LineObjectRecord> LineObjects{"LineObjects", Allocator::Object};
+    Table<AreaObjectRecord> AreaObjects{"AreaObjects", Allocator::Object};
 
     // Every legacy object starts from a copy of one of these.
     PointObjectRecord DefaultPointObject;
@@ -200,9 +200,9 @@ struct ObjectData {
     void BuildDefaults(std::int32_t defaultLength);
 
     void Register(TableRegistry& reg) {
-        reg.Add("PointObjects", Allocator::Object, PointObjects);
-        reg.Add("LineObjects", Allocator::Object, LineObjects);
-        reg.Add("AreaObjects", Allocator::Object, AreaObjects);
+        reg.Add(PointObjects);
+        reg.Add(LineObjects);
+        reg.Add(AreaObjects);
     }
 };
 

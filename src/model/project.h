@@ -159,7 +159,7 @@ void fields(Io& io, ExtendedRecord& r) {
 struct ProjectData {
     ModelUnitCodes UnitCodes;
     ProjectInformation Info;
-    Table<StandardRecord> Standard;
+    Table<StandardRecord> Standard{"Standard", Allocator::Table};
     PreferencesRecord Preferences;
     std::string ProjectText;
     Bytes<68> SettingsBlock{};
@@ -172,7 +172,7 @@ struct ProjectData {
     FontRecord Font;
     ExtendedRecord Extended;
 
-    void Register(TableRegistry& reg) { reg.Add("Standard", Allocator::Table, Standard); }
+    void Register(TableRegistry& reg) { reg.Add(Standard); }
 };
 
 }  // namespace kmd

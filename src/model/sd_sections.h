@@ -136,9 +136,9 @@ void fields(Io& io, SDSectionRecord& r) {
 }
 
 struct SDSectionData {
-    Table<SDSectionRecord> SDSection;
+    Table<SDSectionRecord> SDSection{"SDSection", Allocator::Table};
 
-    void Register(TableRegistry& reg) { reg.Add("SDSection", Allocator::Table, SDSection); }
+    void Register(TableRegistry& reg) { reg.Add(SDSection); }
 };
 
 }  // namespace kmd

@@ -100,22 +100,22 @@ void fields(Io& io, JoistRecord& r) {
 }
 
 struct SectionData {
-    Table<FrameSectionRecord> Section;
-    Table<AutoSelectRecord> AUTO;
-    Table<VSRecord> VS;
-    Table<RebarRecord> Rebar;
-    Table<CPRecord> CP;
-    Table<PierSectionRecord> PierSection;
-    Table<JoistRecord> JoistData;
+    Table<FrameSectionRecord> Section{"Section", Allocator::Table};
+    Table<AutoSelectRecord> AUTO{"AUTO", Allocator::Table};
+    Table<VSRecord> VS{"VS", Allocator::Table};
+    Table<RebarRecord> Rebar{"Rebar", Allocator::Table};
+    Table<CPRecord> CP{"CP", Allocator::Table};
+    Table<PierSectionRecord> PierSection{"PierSection", Allocator::Table};
+    Table<JoistRecord> JoistData{"JoistData", Allocator::Table};
 
     void Register(TableRegistry& reg) {
-        reg.Add("Section", Allocator::Table, Section);
-        reg.Add("AUTO", Allocator::Table, AUTO);
-        reg.Add("VS", Allocator::Table, VS);
-        reg.Add("Rebar", Allocator::Table, Rebar);
-        reg.Add("CP", Allocator::Table, CP);
-        reg.Add("PierSection", Allocator::Table, PierSection);
-        reg.Add("JoistData", Allocator::Table, JoistData);
+        reg.Add(Section);
+        reg.Add(AUTO);
+        reg.Add(VS);
+        reg.Add(Rebar);
+        reg.Add(CP);
+        reg.Add(PierSection);
+        reg.Add(JoistData);
     }
 };
 

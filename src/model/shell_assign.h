@@ -39,14 +39,14 @@ template <class Io>
 void fields(Io& io, ShellMassRecord& r) { io(r.Key, r.Tag, r.Block1); }
 
 struct ShellAssignData {
-    Table<ShellModifierRecord> ShModifier;
-    Table<ShellSpringRecord> SSpring;
-    Table<ShellMassRecord> SMass;
+    Table<ShellModifierRecord> ShModifier{"ShModifier", Allocator::Object};
+    Table<ShellSpringRecord> SSpring{"SSpring", Allocator::Object};
+    Table<ShellMassRecord> SMass{"SMass", Allocator::Object};
 
     void Register(TableRegistry& reg) {
-        reg.Add("ShModifier", Allocator::Object, ShModifier);
-        reg.Add("SSpring", Allocator::Object, SSpring);
-        reg.Add("SMass", Allocator::Object, SMass);
+        reg.Add(ShModifier);
+        reg.Add(SSpring);
+        reg.Add(SMass);
     }
 };
 

@@ -70,14 +70,14 @@ void fields(Io& io, LinkPropertyRecord& r) {
 }
 
 struct ShellPropertyData {
-    Table<ShellSectionRecord> ShellSection;
-    Table<DeckRecord> DeckInfo;
-    Table<LinkPropertyRecord> NLLinkProp;
+    Table<ShellSectionRecord> ShellSection{"ShellSection", Allocator::Table};
+    Table<DeckRecord> DeckInfo{"DeckInfo", Allocator::Table};
+    Table<LinkPropertyRecord> NLLinkProp{"NLLinkProp", Allocator::Table};
 
     void Register(TableRegistry& reg) {
-        reg.Add("ShellSection", Allocator::Table, ShellSection);
-        reg.Add("DeckInfo", Allocator::Table, DeckInfo);
-        reg.Add("NLLinkProp", Allocator::Table, NLLinkProp);
+        reg.Add(ShellSection);
+        reg.Add(DeckInfo);
+        reg.Add(NLLinkProp);
     }
 };
 

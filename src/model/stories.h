@@ -43,13 +43,13 @@ template <class Io>
 void fields(Io& io, StoryRecord& r) { io(r.Name, r.S1, r.S2, r.S3, r.S4, r.S5, r.S6ToS16, r.S17, r.S18, r.S19); }
 
 struct StoryData {
-    Table<DiaphragmRecord> Diaphragm;
+    Table<DiaphragmRecord> Diaphragm{"Diaphragm", Allocator::Object};
     // The count is the story count N; a table with N > 0 holds N + 1 records.
-    Table<StoryRecord> Story;
+    Table<StoryRecord> Story{"Story", Allocator::Object};
 
     void Register(TableRegistry& reg) {
-        reg.Add("Diaphragm", Allocator::Object, Diaphragm);
-        reg.Add("Story", Allocator::Object, Story);
+        reg.Add(Diaphragm);
+        reg.Add(Story);
     }
 };
 

@@ -164,7 +164,7 @@ void ReadCoordinateTables(Reader& in, Conversion& cv) {
     ReadReferencePlanes(in, cv);
 }
 
-void WriteCoordinateTables(Writer& out, Conversion& cv) {
+void WriteCoordinateTables(Writer& out, const Conversion& cv) {
     const auto& c = cv.model.coords;
 
     out.SetTable("CoordSystem");

@@ -49,7 +49,7 @@ void ReadFrameAssignments(Reader& in, Conversion& cv) {
     if (v > kNoFrameMomentBeamUpTo) ReadTable(in, cv, Allocator::Object, "FMomentBeam", d.FMomentBeam);
 }
 
-void WriteFrameAssignments(Writer& out, Conversion& cv) {
+void WriteFrameAssignments(Writer& out, const Conversion& cv) {
     const FrameAssignData& d = cv.model.frameAssign;
     WriteTable(out, "FFixity", d.FFixity, ExportFrameFixity);
     WriteTable(out, "FOffset", d.FOffset, ExportFrameOffset);

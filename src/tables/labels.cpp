@@ -62,7 +62,7 @@ void ReadLabelTables(Reader& in, Conversion& cv) {
     ReadLabelTable(in, cv, d.NSAreaBays, "NSAreaBays");
 }
 
-void WriteLabelTables(Writer& out, Conversion& cv) {
+void WriteLabelTables(Writer& out, const Conversion& cv) {
     const LabelData& d = cv.model.labels;
     WriteLabelTable(out, d.PointNames, "PointNames");
     WriteLabelTable(out, d.NSPoints, "NSPoints");

@@ -119,7 +119,7 @@ void ReadMaterialTables(Reader& in, Conversion& cv) {
     ReadMT(in, cv);
 }
 
-void WriteMaterialTables(Writer& out, Conversion& cv) {
+void WriteMaterialTables(Writer& out, const Conversion& cv) {
     const auto& m = cv.model.materials;
     out.SetTable("Material");
     out.I32(m.Material.count);

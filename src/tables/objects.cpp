@@ -174,7 +174,7 @@ void ReadObjectTables(Reader& in, Conversion& cv) {
     ReadAreaObjects(in, cv);
 }
 
-void WriteObjectTables(Writer& out, Conversion& cv) {
+void WriteObjectTables(Writer& out, const Conversion& cv) {
     const ObjectData& d = cv.model.objects;
     WriteObjectTable(out, d.PointObjects, "PointObjects", ExportPointObject);
     WriteObjectTable(out, d.LineObjects, "LineObjects", ExportLineObject);

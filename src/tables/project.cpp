@@ -302,12 +302,13 @@ void ReadProjectSection(Reader& in, Conversion& cv) {
     cv.run.CurrentUnits = p.UnitCodes.UnitSystem;
 }
 
-void WriteProjectSection(Writer& out, Conversion& cv) {
+void WriteProjectSection(Writer& out, const Conversion& cv) {
     auto& p = cv.model.project;
 
     out.SetTable("ModelUnitCodes");
-    p.UnitCodes.UnitSystem = cv.run.CurrentUnits;
-    out(p.UnitCodes);
+    ModelUnitCodes codes = p.UnitCodes;
+    codes.UnitSystem = cv.run.CurrentUnits;
+    out(codes);
 
     out.SetTable("ProjectInformation");
     ExportProjectInformation(out, p.Info);

@@ -45,9 +45,9 @@ std::int64_t SdRealsUpper(const SDSectionRecord& r) {
 // ---------------------------------------------------------------------------
 // Checks after reading: everything the writer takes must be there.
 
-class RecordCheck {
+class SdRecordCheck {
 public:
-    explicit RecordCheck(bool exactMatrices) : exactMatrices_(exactMatrices) {}
+    explicit SdRecordCheck(bool exactMatrices) : exactMatrices_(exactMatrices) {}
 
     void Check(const SDSectionRecord& r) {
         Items(r.ItemsA, r.CountA, "ItemsA", [&](const SdItemA& a) {
@@ -224,7 +224,7 @@ void ReadSDSectionTables(Reader& in, Conversion& cv) {
     // Point arrays that the repair lengthens are filled with zeros: never more
     // elements than the file has bytes.
     const std::int64_t maxPoints = std::int64_t(in.Size());
-    RecordCheck check(v > 9.525);
+    SdRecordCheck check(v > 9.525);
     for (std::int32_t i = 1; i <= t.count; ++i) {
         const std::size_t start = in.Offset();
         try {
@@ -240,18 +240,11 @@ void ReadSDSectionTables(Reader& in, Conversion& cv) {
     }
 }
 
-void WriteSDSectionTables(Writer& out, Conversion& cv) {
+void WriteSDSectionTables(Writer& out, const Conversion& cv) {
     out.SetTable(kTable);
     auto& t = cv.model.sdSections.SDSection;
     out.I32(t.count);
-    for (std::int32_t i = 1; i <= t.count; ++i) {
-        try {
-            RepairSDSection(t[i], std::numeric_limits<std::int32_t>::max());
-        } catch (const SDSectionCorrupt& e) {
-            out.Fail("record " + Num(i) + ": " + e.what());
-        }
-        ExportSDSection(out, t[i]);
-    }
+    for (std::int32_t i = 1; i <= t.count; ++i) ExportSDSection(out, t[i]);
 }
 
 }  // namespace kmd

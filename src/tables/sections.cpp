@@ -120,7 +120,7 @@ void ReadSectionTables(Reader& in, Conversion& cv) {
     ReadCP(in, cv);
 }
 
-void WriteSectionTables(Writer& out, Conversion& cv) {
+void WriteSectionTables(Writer& out, const Conversion& cv) {
     const auto& s = cv.model.sections;
     out.SetTable("Section");
     out.I32(s.Section.count);
@@ -137,7 +137,7 @@ void ReadPierJoistTables(Reader& in, Conversion& cv) {
     if (cv.FileVersion > 7.995) ReadJoists(in, cv);
 }
 
-void WritePierJoistTables(Writer& out, Conversion& cv) {
+void WritePierJoistTables(Writer& out, const Conversion& cv) {
     const auto& s = cv.model.sections;
     WriteStraight(out, "PierSection", s.PierSection);
     out.SetTable("JoistData");

@@ -43,7 +43,7 @@ void ReadShellAssignments(Reader& in, Conversion& cv) {
     ReadTable(in, cv, Allocator::Object, "SMass", d.SMass);
 }
 
-void WriteShellAssignments(Writer& out, Conversion& cv) {
+void WriteShellAssignments(Writer& out, const Conversion& cv) {
     const ShellAssignData& d = cv.model.shellAssign;
     WriteTable(out, "ShModifier", d.ShModifier, ExportShellModifier);
     WriteTable(out, "SSpring", d.SSpring);

@@ -81,7 +81,7 @@ void ReadShellPropertyTables(Reader& in, Conversion& cv) {
     ReadLinkProperties(in, cv);
 }
 
-void WriteShellPropertyTables(Writer& out, Conversion& cv) {
+void WriteShellPropertyTables(Writer& out, const Conversion& cv) {
     const auto& m = cv.model.shellProps;
     WriteTable(out, "ShellSection", m.ShellSection, ExportShellSection);
     WriteTable(out, "DeckInfo", m.DeckInfo, [](Writer& w, const DeckRecord& r) { w(r); });

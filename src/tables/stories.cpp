@@ -113,7 +113,7 @@ void ReadStoryTables(Reader& in, Conversion& cv) {
     ReadStories(in, cv);
 }
 
-void WriteStoryTables(Writer& out, Conversion& cv) {
+void WriteStoryTables(Writer& out, const Conversion& cv) {
     const auto& s = cv.model.stories;
 
     out.SetTable("Diaphragm");
