@@ -165,6 +165,15 @@ struct FormatError : std::runtime_error {
     std::string Message() const;
 };
 
+// Thrown by an import conversion for a record it cannot convert; the reader
+// reports it at the record's offset plus `at` (the offending field's place in
+// the legacy record, when known).
+struct RecordCorrupt : std::runtime_error {
+    std::size_t at;
+    explicit RecordCorrupt(const std::string& what, std::size_t atInRecord = 0)
+        : std::runtime_error(what), at(atInRecord) {}
+};
+
 template <class T>
 inline constexpr bool is_scalar_v = std::is_arithmetic_v<T> && !std::is_same_v<T, bool>;
 

@@ -10,14 +10,14 @@
 namespace kmd {
 
 // "FFixity": Fixity(i, j), i 1..6, j 1..2, held by columns: (i, j) is
-// Fixity[6 * (j - 1) + (i - 1)].
+// Fixity[6 * (j - 1) + (i - 1)]; the current file holds it row after row.
 struct FrameFixityRecord {
     std::int16_t Key = 0;
     std::int32_t Tag = 0;
     std::array<double, 12> Fixity{};
 };
 template <class Io>
-void fields(Io& io, FrameFixityRecord& r) { io(r.Key, r.Tag, r.Fixity); }
+void fields(Io& io, FrameFixityRecord& r) { io(r.Key, r.Tag, ZeroBasedRows<6, 2>(r.Fixity)); }
 
 // "FOffset": Offsets(i, j), i 1..3, j 1..2, held by columns: (i, j) is
 // Offsets[3 * (j - 1) + (i - 1)].
@@ -28,7 +28,7 @@ struct FrameOffsetRecord {
     std::int32_t OffsetTag = 0;
 };
 template <class Io>
-void fields(Io& io, FrameOffsetRecord& r) { io(r.Key, r.Tag, r.Offsets, r.OffsetTag); }
+void fields(Io& io, FrameOffsetRecord& r) { io(r.Key, r.Tag, ZeroBasedRows<3, 2>(r.Offsets), r.OffsetTag); }
 
 // "FModifier"
 struct FrameModifierRecord {
@@ -37,7 +37,7 @@ struct FrameModifierRecord {
     std::array<double, 8> Modifiers{};
 };
 template <class Io>
-void fields(Io& io, FrameModifierRecord& r) { io(r.Key, r.Tag, r.Modifiers); }
+void fields(Io& io, FrameModifierRecord& r) { io(r.Key, r.Tag, ZeroBased(r.Modifiers)); }
 
 // "FLink"
 struct FrameLinkRecord {

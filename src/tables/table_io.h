@@ -64,6 +64,15 @@ const Layout<Rec>& LayoutFor(std::span<const Layout<Rec>> layouts, double v) {
     return layouts.back();
 }
 
+// Allocates records for the table's count by its name and allocator.
+template <class Rec>
+void AllocateRecords(Conversion& cv, Table<Rec>& t) {
+    if (t.kind == Allocator::Table)
+        cv.model.AllocateTable(t.name, t.count, t.capacity);
+    else
+        cv.model.AllocateObjectTable(t.name, t.count, t.capacity);
+}
+
 // Reads a table's count; when it is positive, checks it against the rest of the
 // file and allocates the table. A negative count (a damaged file) is kept as held
 // and reads no records. Returns whether records follow.
@@ -73,10 +82,7 @@ bool ReadTableCount(Reader& in, Conversion& cv, Table<Rec>& t, std::size_t minRe
     t.count = in.I32();
     if (t.count <= 0) return false;
     in.CheckCount(t.count, minRecordSize);
-    if (t.kind == Allocator::Table)
-        cv.model.AllocateTable(t.name, t.count, t.capacity);
-    else
-        cv.model.AllocateObjectTable(t.name, t.count, t.capacity);
+    AllocateRecords(cv, t);
     return true;
 }
 
@@ -84,7 +90,11 @@ bool ReadTableCount(Reader& in, Conversion& cv, Table<Rec>& t, std::size_t minRe
 template <class Rec>
 void ReadRecord(Reader& in, const Conversion& cv, const Layout<Rec>& layout, Rec& rec) {
     const std::size_t at = in.Offset();
-    layout.read(in, rec, cv);
+    try {
+        layout.read(in, rec, cv);
+    } catch (const RecordCorrupt& e) {
+        in.FailAt(at + e.at, e.what());
+    }
     CheckRecord(in, at, rec);
 }
 
