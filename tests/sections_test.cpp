@@ -357,4 +357,22 @@ TEST(PierJoist, SegmentsNotWrittenAreNeverChecked) {
     EXPECT_BYTES(ConvertPierJoist(legacy, 7.9951), want.data);
 }
 
+// Written as held, the newest layouts are the input again: padded names, Code2
+// as two characters, factors and segments as the file gave them.
+TEST(Sections, NewestLayoutsWrittenAsHeldAreTheInput) {
+    Section s;
+    s.name = "  C24  ";
+    const Bytes sections = Bytes().i32(1).append(LegacySection(Form::S6, s)).append(kNoSectionData);
+    auto cv = kmdtest::ReadSection(kmd::ReadSectionTables, sections, 9.5);
+    kmd::Writer w;
+    kmd::WriteSectionTables(w, *cv);
+    EXPECT_BYTES(w.Buffer(), sections.data);
+
+    const Bytes joists = Bytes().i32(0).i32(1).append(Joist(1, Bytes().header({{3, 0}}).seq(96, 1)));
+    cv = kmdtest::ReadSection(kmd::ReadPierJoistTables, joists, 9.5);
+    kmd::Writer wj;
+    kmd::WritePierJoistTables(wj, *cv);
+    EXPECT_BYTES(wj.Buffer(), joists.data);
+}
+
 }  // namespace
