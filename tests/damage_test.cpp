@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <span>
+#include <string>
 
+#include "driver/run.h"
 #include "fileformat/steps.h"
 #include "support/convert.h"
 #include "tools/example_sections.h"
@@ -45,6 +48,36 @@ TEST(DamagedFiles, EveryTruncationIsAnOrderlyError) {
         ASSERT_EQ(r.outcome, kmd::ReadOutcome::Corrupt) << "cut at " << n;
         ASSERT_EQ(r.messages.size(), 1u) << "cut at " << n;
         EXPECT_NE(r.messages[0].find("byte offset"), std::string::npos) << r.messages[0];
+    }
+}
+
+#ifdef __SANITIZE_ADDRESS__
+constexpr std::size_t kCutStride = 3;  // the sanitizers are ten times slower
+#else
+constexpr std::size_t kCutStride = 1;
+#endif
+
+// Generated files in the layouts of versions spread over the legacy range, cut
+// at every point (past 64 KiB at a dense sample): every cut stops the whole
+// conversion with one message and no output.
+TEST(DamagedFiles, EveryTruncationAtEveryLayoutStops) {
+    for (const char* version :
+         {"7.0", "7.1051", "7.2551", "7.985", "7.9951", "8.0151", "8.0751", "8.1951", "8.5051", "9.74"}) {
+        SCOPED_TRACE(std::string("version ") + version);
+        kmd::Writer out;
+        kmd::example::WriteExampleLegacyFile(out, {.versionText = version});
+        const std::vector<std::uint8_t>& file = out.Buffer();
+        kmdtest::MessageCapture capture;
+        for (std::size_t n = 0; n < file.size(); n += n < 65536 ? kCutStride : 61) {
+            capture.messages.clear();
+            auto r = kmd::ConvertModelBytes(std::span(file.data(), n), "KALDO", "cut.KMD");
+            ASSERT_EQ(r.status, kmd::kExitNotConverted) << "cut at " << n;
+            ASSERT_TRUE(r.output.empty()) << "cut at " << n;
+            ASSERT_EQ(capture.messages.size(), 1u) << "cut at " << n;
+            if (n > 0) {
+                EXPECT_NE(capture.messages.back().find("byte offset"), std::string::npos) << "cut at " << n;
+            }
+        }
     }
 }
 

@@ -2,16 +2,28 @@
 
 #include <fstream>
 #include <iterator>
+#include <string>
+#include <vector>
 
 #include "support/convert.h"
 #include "tools/example_sections.h"
 
 namespace {
 
-std::vector<std::uint8_t> ExampleBytes() {
+std::vector<std::uint8_t> ExampleBytes(const kmd::example::ExampleOptions& options = {}) {
     kmd::Writer out;
-    kmd::example::WriteExampleLegacyFile(out);
+    kmd::example::WriteExampleLegacyFile(out, options);
     return out.Buffer();
+}
+
+// The versions of fuzz/corpus-versions.txt: every layout threshold of the reader,
+// at it and just above it, and a few between.
+std::vector<std::string> CorpusVersions() {
+    std::ifstream f(std::string(KMD_SOURCE_DIR) + "/fuzz/corpus-versions.txt");
+    std::vector<std::string> versions;
+    for (std::string line; std::getline(f, line);)
+        if (!line.empty() && line[0] != '#') versions.push_back(line);
+    return versions;
 }
 
 TEST(ExampleFile, BundledFileIsUpToDate) {
@@ -28,6 +40,26 @@ TEST(ExampleFile, ConvertsCompletely) {
     EXPECT_EQ(r.outcome, kmd::ReadOutcome::Loaded);
     EXPECT_TRUE(r.messages.empty());
     ASSERT_GE(r.output.size(), 15u);
+}
+
+// Each generated file is read whole in the layouts of its version.
+TEST(ExampleFile, ConvertsCompletelyAtEveryLayoutThreshold) {
+    const auto versions = CorpusVersions();
+    ASSERT_GE(versions.size(), 30u) << "fuzz/corpus-versions.txt is missing or short";
+    for (const std::string& version : versions) {
+        SCOPED_TRACE("version " + version);
+        kmdtest::Bytes file;
+        file.append(ExampleBytes({.versionText = version}));
+        auto r = kmdtest::ConvertBytes(file);
+        ASSERT_EQ(r.outcome, kmd::ReadOutcome::Loaded) << (r.messages.empty() ? "" : r.messages[0]);
+        EXPECT_TRUE(r.messages.empty());
+        // Values that every layout carries came through its import.
+        const auto& m = r.cv->model;
+        EXPECT_EQ(m.materials.Material[2].TypeCode, "S");
+        EXPECT_EQ(m.stories.Story[3].Name, "BASE");
+        EXPECT_EQ(m.frameAssign.FModifier[1].Modifiers[3], 0.35);
+        EXPECT_EQ(m.shellAssign.SSpring[1].SCode, 3);
+    }
 }
 
 }  // namespace

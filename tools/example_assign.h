@@ -1,11 +1,13 @@
-// Example point, frame and shell assignments in the 9.5 legacy layout.
+// Example point, frame and shell assignments.
 #pragma once
 
 #include "fileformat/encoding.h"
+#include "tools/example_sections.h"
 
 namespace kmd::example {
 
-// Point assignments, frame assignments and shell assignments, in file order.
-void WriteExampleAssignments(Writer& out);
+// Point assignments, frame assignments and shell assignments, in file order and
+// in the layouts of file version v.
+void WriteExampleAssignments(Writer& out, double v = kExampleFileVersion);
 
 }  // namespace kmd::example

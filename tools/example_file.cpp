@@ -1,3 +1,4 @@
+#include "fileformat/legacy_reader.h"
 #include "tools/example_assign.h"
 #include "tools/example_general.h"
 #include "tools/example_materials.h"
@@ -8,24 +9,27 @@
 namespace kmd::example {
 
 void WriteExampleLegacyFile(Writer& out, const ExampleOptions& options) {
+    std::string text = options.versionText;
+    const double v = ParseFileVersion(text);
     const FixedString<16> version(options.versionText);
-    out(FixedString<16>("KALDO"), version, version);
-    WriteExampleGeneral(out);
+    out(FixedString<16>("KALDO"), version);
+    if (v > 8.015) out(version);  // saved-by version
+    WriteExampleGeneral(out, v);
     // Property tables, in file order.
-    WriteExampleMaterials(out);
-    WriteExampleSDSections(out);
-    WriteExamplePierJoist(out);
-    WriteExampleShellProps(out);
+    WriteExampleMaterials(out, v);
+    WriteExampleSDSections(out, v);
+    WriteExamplePierJoist(out, v);
+    WriteExampleShellProps(out, v);
     WriteExampleLabels(out);
     const std::size_t before = out.Size();
-    WriteExampleObjects(out);
+    WriteExampleObjects(out, v);
     if (options.size > 0) {
         // Written again with as many extra objects as the wanted size leaves room for.
         const std::uint64_t small = out.Size() + 4096;
         out.Buffer().resize(before);
-        WriteExampleObjects(out, options.size > small ? options.size - small : 0, options.seed);
+        WriteExampleObjects(out, v, options.size > small ? options.size - small : 0, options.seed);
     }
-    WriteExampleAssignments(out);
+    WriteExampleAssignments(out, v);
 }
 
 }  // namespace kmd::example

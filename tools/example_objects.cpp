@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <initializer_list>
 #include <random>
-#include <vector>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "legacy/objects.h"
 #include "model/labels.h"
 #include "model/objects.h"
 
@@ -106,15 +108,64 @@ AreaObjectRecord Area(const std::string& label, std::initializer_list<std::int32
     return a;
 }
 
-std::uint64_t EncodedSize(const auto& record) {
+// Each object in the legacy form of version v; the forms wrap the record.
+void WriteObject(Writer& out, double v, const PointObjectRecord& p) {
+    if (v <= 7.985)
+        out(PointObjectP1{p, p.PValue4});
+    else if (v <= 9.025)
+        out(PointObjectP2{p});
+    else
+        out(p);
+}
+
+// L2 and L3 hold the switch inverted.
+template <int Form>
+LineObjectL2To4<Form> LineForm(LineObjectRecord l) {
+    if (Form < 4) l.LSwitch = std::int16_t(~l.LSwitch);
+    return {std::move(l), {}};
+}
+
+void WriteObject(Writer& out, double v, const LineObjectRecord& l) {
+    if (v <= 7.985)
+        out(LineObjectL1{l, std::int16_t(l.LCode6 != 0 ? -1 : 0)});
+    else if (v <= 8.005)
+        out(LineForm<2>(l));
+    else if (v <= 8.055)
+        out(LineForm<3>(l));
+    else if (v <= 8.195)
+        out(LineForm<4>(l));
+    else if (v <= 9.025)
+        out(LineObjectL5{l});
+    else
+        out(l);
+}
+
+void WriteObject(Writer& out, double v, const AreaObjectRecord& a) {
+    if (v <= 7.985)
+        out(AreaObjectA1{a});
+    else if (v <= 8.005)
+        out(AreaObjectA2{a, {}, {}, {}});
+    else if (v <= 9.025)
+        out(AreaObjectA3{a, {}});
+    else
+        out(a);
+}
+
+std::uint64_t EncodedSize(double v, const auto& record) {
     Writer w;
-    w(record);
+    WriteObject(w, v, record);
     return w.Size();
+}
+
+template <class Rec>
+void WriteObjects(Writer& out, double v, const std::vector<Rec>& records) {
+    out(std::int32_t(records.size()));
+    for (const Rec& r : records) WriteObject(out, v, r);
 }
 
 }  // namespace
 
-void WriteExampleObjects(Writer& out, std::uint64_t extraBytes, std::uint32_t seed) {
+void WriteExampleObjects(Writer& out, double v, std::uint64_t extraBytes, std::uint32_t seed) {
     std::vector<PointObjectRecord> points{Point("1", 1), Point("2", 2), Point("3", 3), Point("4", 4)};
     std::vector<LineObjectRecord> lines{Line("B1", 1, 2), Line("C1", 1, 3)};
     std::vector<AreaObjectRecord> areas{Area("F1", {1, 2, 4, 3})};
@@ -126,25 +177,22 @@ void WriteExampleObjects(Writer& out, std::uint64_t extraBytes, std::uint32_t se
         const std::uint64_t n = points.size();
         for (std::uint64_t used = 0; used < share;) {
             points.push_back(Point(std::to_string(points.size() + 1), pick(rng)));
-            used += EncodedSize(points.back());
+            used += EncodedSize(v, points.back());
         }
         for (std::uint64_t used = 0; used < share;) {
             std::int32_t from = std::int32_t(1 + std::uint64_t(pick(rng)) % points.size());
             lines.push_back(Line("L" + std::to_string(lines.size() + 1), from, std::int32_t(n)));
-            used += EncodedSize(lines.back());
+            used += EncodedSize(v, lines.back());
         }
         for (std::uint64_t used = 0; used < extraBytes - 2 * share;) {
             std::int32_t c = std::int32_t(1 + std::uint64_t(pick(rng)) % points.size());
             areas.push_back(Area("A" + std::to_string(areas.size() + 1), {c, 1, 2, 3}));
-            used += EncodedSize(areas.back());
+            used += EncodedSize(v, areas.back());
         }
     }
-    out(std::int32_t(points.size()));
-    for (const auto& p : points) out(p);
-    out(std::int32_t(lines.size()));
-    for (const auto& l : lines) out(l);
-    out(std::int32_t(areas.size()));
-    for (const auto& a : areas) out(a);
+    WriteObjects(out, v, points);
+    WriteObjects(out, v, lines);
+    WriteObjects(out, v, areas);
 }
 
 }  // namespace kmd::example

@@ -1,14 +1,15 @@
 // Example sections: section designer sections, and shell sections, deck data and
-// link properties, in the layout of the example file's version.
+// link properties, in the layouts of a chosen file version.
 #pragma once
 
 #include "fileformat/encoding.h"
+#include "tools/example_sections.h"
 
 namespace kmd::example {
 
 // "SDSection".
-void WriteExampleSDSections(Writer& out);
+void WriteExampleSDSections(Writer& out, double v = kExampleFileVersion);
 // "ShellSection", "DeckInfo" and "NLLinkProp".
-void WriteExampleShellProps(Writer& out);
+void WriteExampleShellProps(Writer& out, double v = kExampleFileVersion);
 
 }  // namespace kmd::example

@@ -11,7 +11,8 @@ void WriteHeaderRecord(Writer& out, const RunState& run) {
     out(TrimSpaces(run.ProgramName), std::string(kCurrentVersionText), TrimSpaces(run.CurrentVersionText));
 }
 
-std::vector<std::uint8_t> WriteCurrentModelFile(Conversion& cv, std::size_t inputSize) {
+std::vector<std::uint8_t> WriteCurrentModelFile(const Conversion& cv, std::size_t inputSize,
+                                                std::vector<std::string>* notes) {
     Writer out(Writer::Form::Current, inputSize ? OutputLimitFor(inputSize) : std::numeric_limits<std::uint64_t>::max());
     // The current layout is a little larger than the legacy one (array headers).
     out.Reserve(inputSize + inputSize / 4);
@@ -21,12 +22,16 @@ std::vector<std::uint8_t> WriteCurrentModelFile(Conversion& cv, std::size_t inpu
         out.SetTable(step.name);
         step.fn(out, cv);
     }
+    if (notes) *notes = out.Notes();
     return std::move(out.Buffer());
 }
 
-std::optional<std::vector<std::uint8_t>> ExportCurrentModel(Conversion& cv, std::size_t inputSize) {
+std::optional<std::vector<std::uint8_t>> ExportCurrentModel(const Conversion& cv, std::size_t inputSize) {
     try {
-        return WriteCurrentModelFile(cv, inputSize);
+        std::vector<std::string> notes;
+        auto bytes = WriteCurrentModelFile(cv, inputSize, &notes);
+        for (const std::string& note : notes) ShowMessage(note);
+        return bytes;
     } catch (const FormatError& e) {
         ShowMessage("Corrupt model file: the data of table \"" + e.table + "\" cannot be converted (output byte offset " +
                     std::to_string(e.offset) + "): " + e.what());

@@ -413,6 +413,10 @@ public:
     const std::string& Table() const { return table_; }
     [[noreturn]] void Fail(const std::string& what) const { throw FormatError(table_, buf_.size(), what); }
 
+    // A remark for the user, shown once the whole file is written.
+    void Note(std::string text) { notes_.push_back(std::move(text)); }
+    const std::vector<std::string>& Notes() const { return notes_; }
+
     template <class... Ts>
     void operator()(const Ts&... vs) { (Field(vs), ...); }
 
@@ -504,6 +508,7 @@ private:
     std::string table_;
     Form form_;
     std::uint64_t limit_;
+    std::vector<std::string> notes_;
 };
 
 // Writes `held` rebuilt with bounds 0..upper: element 0 is a value-initialised T,

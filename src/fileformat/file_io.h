@@ -12,8 +12,11 @@ namespace kmd {
 std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path);
 
 // Writes the bytes to a temporary file in the folder of `path`, flushes it and
-// renames it over `path`. On failure nothing is left behind, an existing file at
-// `path` is untouched, and the reason is returned in `error`.
+// renames it over `path`. The temporary is unnamed where the system allows
+// (named only for the rename), so a killed process leaves no file behind;
+// otherwise it is a hidden `.NAME.XXXXXX`. On failure nothing is left behind,
+// an existing file at `path` is untouched, and the reason is returned in `error`.
+// A new file gets the permissions 0666 less the umask.
 bool WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& error);
 
 }  // namespace kmd

@@ -4,7 +4,6 @@
 #include <string_view>
 #include <utility>
 
-#include "driver/messages.h"
 #include "legacy/stories.h"
 
 namespace kmd {
@@ -102,7 +101,7 @@ void ExportStory(Writer& out, const StoryRecord& r, std::int32_t d) {
     out(r.S18, r.S19);
 
     if (lacking)
-        ShowMessage("Story \"" + r.Name + "\" holds values for fewer than " + std::to_string(d) +
+        out.Note("Story \"" + r.Name + "\" holds values for fewer than " + std::to_string(d) +
                     " diaphragms; the missing values are written empty.");
 }
 

@@ -76,6 +76,7 @@ template <class WriteFn>
 std::vector<std::uint8_t> WriteSection(WriteFn fn, kmd::Conversion& cv) {
     kmd::Writer out(kmd::Writer::Form::Current);
     fn(out, cv);
+    for (const std::string& note : out.Notes()) kmd::ShowMessage(note);
     return out.Buffer();
 }
 

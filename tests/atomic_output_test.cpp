@@ -1,0 +1,176 @@
+// Output replacement: a run killed at any moment leaves no temporary file.
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <thread>
+
+#include "fileformat/file_io.h"
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+using Names = std::set<std::string>;
+
+namespace {
+
+class AtomicOutputTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("kmdatomic-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir / "w");
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    // Starts the program with its output thrown away.
+    static pid_t Spawn(const std::vector<std::string>& args) {
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+        std::vector<char*> argv;
+        for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        pid_t pid = -1;
+        int rc = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        return rc == 0 ? pid : -1;
+    }
+    static int Wait(pid_t pid) {
+        int status = 0;
+        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        return status;
+    }
+    static bool RunsOk(const std::vector<std::string>& args) {
+        pid_t pid = Spawn(args);
+        if (pid < 0) return false;
+        int status = Wait(pid);
+        return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+    static Names Entries(const fs::path& folder) {
+        Names names;
+        for (const auto& e : fs::directory_iterator(folder)) names.insert(e.path().filename().string());
+        return names;
+    }
+    static std::string Slurp(const fs::path& p) {
+        std::ifstream f(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(f), {});
+    }
+    static void Put(const fs::path& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; }
+    static bool SameContent(const fs::path& a, const fs::path& b) {
+        if (fs::file_size(a) != fs::file_size(b)) return false;
+        std::ifstream fa(a, std::ios::binary), fb(b, std::ios::binary);
+        std::vector<char> ba(1 << 20), bb(1 << 20);
+        while (fa && fb) {
+            fa.read(ba.data(), std::streamsize(ba.size()));
+            fb.read(bb.data(), std::streamsize(bb.size()));
+            if (fa.gcount() != fb.gcount() || !std::equal(ba.begin(), ba.begin() + fa.gcount(), bb.begin())) return false;
+        }
+        return true;
+    }
+
+    fs::path dir;
+};
+
+TEST_F(AtomicOutputTest, KilledRunLeavesTheInputAndNoOutputOrTheOldOne) {
+#ifdef __SANITIZE_ADDRESS__
+    constexpr std::uintmax_t kMiB = 40;
+#else
+    constexpr std::uintmax_t kMiB = 128;
+#endif
+    // Input, reference copy, output and its temporary.
+    struct statvfs vfs {};
+    ASSERT_EQ(::statvfs(dir.c_str(), &vfs), 0);
+    if (std::uintmax_t(vfs.f_bavail) * vfs.f_frsize < 5 * kMiB << 20) GTEST_SKIP() << "too little free disk";
+
+    const fs::path exe = KMDCONVERT_EXE, generator = exe.parent_path() / "make_example";
+    ASSERT_TRUE(fs::exists(generator)) << generator << " is built with kmdconvert";
+    const fs::path work = dir / "w", in = work / "in.KMD", out = work / "out.KMD", ref = dir / "ref.KMD";
+    ASSERT_TRUE(RunsOk({generator.string(), "--size", std::to_string(kMiB) + "M", in.string()}));
+    const std::vector<std::string> convert = {exe.string(), "--yes", in.string(), out.string()};
+
+    // Uninterrupted runs, to a new and over an existing output; the shorter
+    // one sets the kill times.
+    auto runTime = std::chrono::steady_clock::duration::max();
+    for (int run = 0; run < 2; ++run) {
+        auto start = std::chrono::steady_clock::now();
+        ASSERT_TRUE(RunsOk(convert));
+        runTime = std::min(runTime, std::chrono::steady_clock::now() - start);
+        EXPECT_EQ(Entries(work), (Names{"in.KMD", "out.KMD"}));
+    }
+    fs::rename(out, ref);
+
+    const std::string old = "the old output";
+    int interrupted = 0;
+    for (int percent : {5, 25, 50, 75, 95}) {
+        for (bool hadOutput : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "killed at " << percent << " %" << (hadOutput ? " over an old output" : ""));
+            if (hadOutput) Put(out, old);
+            pid_t pid = Spawn(convert);
+            ASSERT_GT(pid, 0);
+            std::this_thread::sleep_for(runTime * percent / 100);
+            ::kill(pid, SIGKILL);
+            int status = Wait(pid);
+            bool finished = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+            ASSERT_TRUE(finished || (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)) << status;
+
+            Names names = Entries(work);
+            if (!names.count("out.KMD")) {
+                EXPECT_EQ(names, Names{"in.KMD"});
+                EXPECT_FALSE(hadOutput || finished);
+                ++interrupted;
+            } else {
+                EXPECT_EQ(names, (Names{"in.KMD", "out.KMD"}));
+                bool oldKept = hadOutput && !finished && fs::file_size(out) == old.size() && Slurp(out) == old;
+                EXPECT_TRUE(oldKept || SameContent(out, ref));
+                interrupted += oldKept;
+            }
+            for (const auto& name : names)
+                if (name != "in.KMD") fs::remove(work / name);
+        }
+    }
+    EXPECT_GT(interrupted, 0) << "every run ended before it was killed";
+}
+
+TEST_F(AtomicOutputTest, NewFileHasTheUmaskPermissions) {
+    const fs::path p = dir / "new.KMD";
+    std::string error;
+    mode_t saved = ::umask(027);
+    bool ok = kmd::WriteFileAtomically(p.string(), {1, 2, 3}, error);
+    ::umask(saved);
+    ASSERT_TRUE(ok) << error;
+    struct stat st {};
+    ASSERT_EQ(::stat(p.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+TEST_F(AtomicOutputTest, FolderAsOutputFailsAndLeavesNothing) {
+    fs::create_directory(dir / "sub");
+    Names before = Entries(dir);
+    for (const fs::path& p : {dir / "sub", dir / "sub/", dir / "missing/out.KMD"}) {
+        std::string error;
+        EXPECT_FALSE(kmd::WriteFileAtomically(p.string(), {1, 2, 3}, error)) << p;
+        EXPECT_FALSE(error.empty()) << p;
+        EXPECT_EQ(Entries(dir), before) << p;
+        EXPECT_TRUE(fs::is_empty(dir / "sub")) << p;
+    }
+}
+
+}  // namespace
