@@ -165,6 +165,9 @@ struct FormatError : std::runtime_error {
     std::string Message() const;
 };
 
+// One line for a failure that is a defect of the converter, not of the file.
+std::string InternalErrorMessage(std::string_view doing, std::string_view table, std::string_view what);
+
 // Thrown by an import conversion for a record it cannot convert; the reader
 // reports it at the record's offset plus `at` (the offending field's place in
 // the legacy record, when known).
