@@ -55,6 +55,7 @@ TEST(ModelStore, AllocateObjectTableInBlocksOfTwenty) {
 TEST(ModelStore, UnknownNamesShowTheirMessages) {
     kmdtest::MessageCapture capture;
     TableRegistry reg;
+    reg.reporter = kmd::Conversion().model.registry.reporter;  // the run's message box
     Table<Rec> t{"Material", Allocator::Table};
     reg.Add(t);
     std::int32_t cap = 0;

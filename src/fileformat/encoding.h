@@ -144,17 +144,6 @@ struct DynArray {
     bool operator==(const DynArray&) const = default;
 };
 
-// Write-only field: a one-dimensional array with lower bound 0 whose element 0 is
-// a value-initialised T and whose elements 1..n are the given items.
-template <class T>
-struct ZeroBasedSpan {
-    std::span<const T> items;
-};
-template <class T>
-ZeroBasedSpan<T> AsZeroBased(std::span<const T> items) { return {items}; }
-template <class T, std::size_t N>
-ZeroBasedSpan<T> AsZeroBased(const std::array<T, N>& a) { return {std::span<const T>(a)}; }
-
 // A file is corrupt or ends early. The reader adds table name and offset.
 struct FormatError : std::runtime_error {
     std::string table;
@@ -472,13 +461,6 @@ public:
         WriteElements(std::span<const T>(a.items));
     }
 
-    template <class T>
-    void Field(const ZeroBasedSpan<T>& z) {
-        ArrayHeader0(z.items.size());
-        Field(T{});
-        WriteElements(z.items);
-    }
-
     // Header of a one-dimensional array with bounds 0..upper.
     void ArrayHeader0(std::uint64_t upper) {
         Field(std::int16_t(1));
@@ -513,42 +495,6 @@ private:
     std::uint64_t limit_;
     std::vector<std::string> notes_;
 };
-
-// Writes `held` rebuilt with bounds 0..upper: element 0 is a value-initialised T,
-// elements 1..upper are taken by subscript from the held array. A held array that
-// lacks one of them makes the conversion fail.
-template <class T>
-void WriteRebuilt0(Writer& out, const DynArray<T>& held, std::int64_t upper, std::string_view what) {
-    if (upper < 0) out.Fail(std::string(what) + ": negative element count " + std::to_string(upper));
-    if (!held.Holds(1, upper))
-        out.Fail(std::string(what) + ": the stored array lacks elements 1 to " + std::to_string(upper));
-    out.ArrayHeader0(std::uint64_t(upper));
-    out.Field(T{});
-    if (upper > 0) out.WriteElements(std::span<const T>(held.Find(1), std::size_t(upper)));
-}
-
-// Same as WriteRebuilt0, but elements the held array lacks are written as
-// value-initialised T instead of failing.
-template <class T>
-void WriteRebuilt0Filled(Writer& out, const DynArray<T>& held, std::int64_t upper) {
-    out.ArrayHeader0(std::uint64_t(upper < 0 ? 0 : upper));
-    out.Field(T{});
-    const T empty{};
-    for (std::int64_t i = 1; i <= upper; ++i) {
-        const T* e = held.Find(i);
-        out.Field(e ? *e : empty);
-    }
-}
-
-// Write-only field form of WriteRebuilt0 for use in export field lists.
-template <class T>
-struct Rebuilt0 {
-    const DynArray<T>& held;
-    std::int64_t upper;
-    const char* what;
-};
-template <class T>
-void fields(Writer& out, Rebuilt0<T>& r) { WriteRebuilt0(out, r.held, r.upper, r.what); }
 
 // ---------------------------------------------------------------------------
 // Field forms: where the current file writes a field differently from how the

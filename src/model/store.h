@@ -55,6 +55,13 @@ struct Table : TableBase {
 // The names the allocators know, each with the table it allocates.
 class TableRegistry {
 public:
+    // Shows message `id` of the string table followed by `tail`; set by the run.
+    using Reporter = void (*)(std::int32_t id, std::string_view tail);
+    Reporter reporter = nullptr;
+    void Report(std::int32_t id, std::string_view tail) const {
+        if (reporter) reporter(id, tail);
+    }
+
     void Add(TableBase& table) { entries_[table.name] = {table.kind, &table}; }
     TableBase* Find(std::string_view name, Allocator kind) const {
         auto it = entries_.find(std::string(name));
