@@ -202,6 +202,14 @@ INSTANTIATE_TEST_SUITE_P(AllLayouts, CoordinateTablesByVersion,
                          ::testing::Values(7.0, 7.015, 7.02, 7.5, 7.98, 7.985, 7.99, 7.995, 8.0, 8.05, 8.075, 8.08,
                                            8.1, 8.125, 8.13, 9.0, 9.74));
 
+// Without the current forms the writer gives back the newest legacy layout.
+TEST(CoordinateTables, AsHeldWriterGivesBackTheNewestLayout) {
+    auto cv = ReadSection(ReadCoordinateTables, Legacy(9.74), 9.74);
+    kmd::Writer out;
+    WriteCoordinateTables(out, *cv);
+    EXPECT_BYTES(out.Buffer(), Legacy(9.74).data);
+}
+
 TEST(CoordinateTables, IdentityMatrixHasOnesAtElements159) {
     Bytes legacy;
     legacy.i32(1).str("G").fill(52);

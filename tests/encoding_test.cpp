@@ -97,20 +97,47 @@ TEST(Encoding, MultiDimensionalArrayRoundTrips) {
     EXPECT_EQ(Encode(a), b.data);
 }
 
-TEST(Encoding, ZeroBasedAndRebuiltArrays) {
-    std::array<std::int16_t, 3> fixed{7, 8, 9};
-    EXPECT_BYTES(Encode(kmd::AsZeroBased(fixed)), Bytes().arr_i16(0, {0, 7, 8, 9}).data);
+// A record with every field form: the as-held writer gives back what was read,
+// the current writer the current forms, and the record check guards the counts.
+struct FormsRecord {
+    std::array<std::int16_t, 3> Group{};
+    std::array<double, 6> Matrix{};  // 3 x 2, by columns
+    std::int32_t Count = 0;
+    DynArray<std::int32_t> Items;
+    std::int32_t Dropped = 0;
+};
+template <class Io>
+void fields(Io& io, FormsRecord& r) {
+    io(kmd::ZeroBased(r.Group), kmd::ZeroBasedRows<3, 2>(r.Matrix), r.Count, kmd::Counted(r.Items, r.Count, "Items"),
+       kmd::NotWritten(r.Dropped));
+}
 
-    DynArray<std::int32_t> held = DynArray<std::int32_t>::Sized(0, 4);
-    held.items = {100, 1, 2, 3, 4};
-    Writer w;
-    kmd::WriteRebuilt0(w, held, 3, "test array");
-    EXPECT_BYTES(w.Buffer(), Bytes().arr_i32(0, {0, 1, 2, 3}).data);  // legacy element 0 dropped
+TEST(Encoding, FieldFormsInOneFieldList) {
+    Bytes legacy;
+    legacy.i16(7).i16(8).i16(9);
+    for (int i = 1; i <= 6; ++i) legacy.f64(i);
+    legacy.i32(2).arr_i32(0, {100, 1, 2, 3}).i32(55);
+    auto r = Decode<FormsRecord>(legacy);
+    EXPECT_EQ(Encode(r), legacy.data);
 
-    Writer w2;
-    EXPECT_THROW(kmd::WriteRebuilt0(w2, held, 5, "test array"), FormatError);
-    kmd::WriteRebuilt0Filled(w2, held, 5);
-    EXPECT_BYTES(w2.Buffer(), Bytes().arr_i32(0, {0, 1, 2, 3, 4, 0}).data);
+    Writer current(Writer::Form::Current);
+    current(r);
+    Bytes expect;
+    expect.arr_i16(0, {0, 7, 8, 9}).arr_f64(0, {0, 1, 4, 2, 5, 3, 6}).i32(2).arr_i32(0, {0, 1, 2});
+    EXPECT_BYTES(current.Buffer(), expect.data);
+
+    kmd::Reader in(legacy.data);
+    kmd::CheckRecord(in, 12, r);
+    r.Count = 4;
+    try {
+        kmd::CheckRecord(in, 12, r);
+        ADD_FAILURE() << "no error";
+    } catch (const FormatError& e) {
+        EXPECT_EQ(e.offset, 12u);
+        EXPECT_NE(std::string(e.what()).find("Items"), std::string::npos) << e.what();
+    }
+    r.Count = -1;
+    EXPECT_THROW(kmd::CheckRecord(in, 12, r), FormatError);
 }
 
 TEST(Encoding, DamagedInputIsAnOrderlyError) {

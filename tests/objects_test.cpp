@@ -621,7 +621,7 @@ TEST(ObjectTables, ExampleSectionsAreReadWhole) {
     ASSERT_EQ(d.AreaObjects.count, 1);
     EXPECT_EQ(d.AreaObjects[1].AText, "slab");
     EXPECT_EQ(cv->model.labels.FloorBays.count, 1);
-    kmd::Writer out;
+    kmd::Writer out(kmd::Writer::Form::Current);
     kmd::WriteLabelTables(out, *cv);
     kmd::WriteObjectTables(out, *cv);
 }

@@ -191,7 +191,7 @@ TEST(AssignExample, ReadsCompletelyAt95) {
     EXPECT_EQ(m.pointAssign.Restraint.count, 2);
     EXPECT_EQ(m.frameAssign.FMomentBeam.count, 1);
     EXPECT_EQ(m.shellAssign.SSpring[1].SCode, 3);
-    kmd::Writer out;
+    kmd::Writer out(kmd::Writer::Form::Current);
     WritePointAssignments(out, *cv);
     kmd::WriteFrameAssignments(out, *cv);
     kmd::WriteShellAssignments(out, *cv);

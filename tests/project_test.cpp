@@ -432,7 +432,7 @@ TEST(ProjectSection, ExampleGeneralSectionsReadWhole) {
     EXPECT_EQ(cv->model.project.Lists[2].Count, 15);
     EXPECT_EQ(cv->model.coords.CoordSystem.count, 1);
     EXPECT_EQ(cv->model.stories.Story.count, 2);
-    kmd::Writer out;
+    kmd::Writer out(kmd::Writer::Form::Current);
     WriteProjectSection(out, *cv);
     kmd::WriteCoordinateTables(out, *cv);
     kmd::WriteStoryTables(out, *cv);
@@ -458,7 +458,7 @@ struct GeneralFile {
         auto cv = kmdtest::NewConversion();
         auto outcome = kmd::ReadLegacyModelFile(bytes.data, *cv, nullptr, steps);
         if (outcome == kmd::ReadOutcome::Loaded) {
-            kmd::Writer out;
+            kmd::Writer out(kmd::Writer::Form::Current);
             WriteProjectSection(out, *cv);
             kmd::WriteCoordinateTables(out, *cv);
             kmd::WriteStoryTables(out, *cv);

@@ -527,6 +527,20 @@ TEST(SDSectionTable, TruncatedOrHugeCounts) {
     EXPECT_THROW(kmdtest::ReadSection(kmd::ReadSDSectionTables, huge, 9.6), FormatError);
 }
 
+// Written as held (as the example generator writes legacy files), a record of
+// the newest layout is the input again: ItemsE and SdCode9 included.
+TEST(SDSectionTable, NewestLayoutWrittenAsHeldIsTheInput) {
+    for (int lower : {1, 0}) {
+        SCOPED_TRACE(lower);
+        Section r = Record(Form::D4, lower);
+        Bytes section = Table({&r.legacy});
+        auto cv = kmdtest::ReadSection(kmd::ReadSDSectionTables, section, 9.6);
+        kmd::Writer w;
+        kmd::WriteSDSectionTables(w, *cv);
+        EXPECT_BYTES(w.Buffer(), section.data);
+    }
+}
+
 TEST(SDSectionTable, ExampleSectionConverts) {
     kmd::Writer w;
     kmd::example::WriteExampleSDSections(w);

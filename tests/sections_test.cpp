@@ -310,7 +310,7 @@ TEST(ExampleSections, MaterialsAndSectionsReadAtTheExampleVersion) {
     EXPECT_EQ(cv->model.sections.Section.count, 2);
     EXPECT_EQ(cv->model.sections.JoistData[1].SegmentCount, 2);
 
-    kmd::Writer out;
+    kmd::Writer out(kmd::Writer::Form::Current);
     kmd::WriteMaterialTables(out, *cv);
     kmd::WriteSectionTables(out, *cv);
     kmd::WritePierJoistTables(out, *cv);
@@ -355,6 +355,24 @@ TEST(PierJoist, SegmentsNotWrittenAreNeverChecked) {
     Bytes want = Bytes().i32(0).i32(1);
     want.str("18K3").seq(40, 1).str("K").seq(40, 50).i32(1).append(CurrentSegments({40})).i32(77).i16(-1);
     EXPECT_BYTES(ConvertPierJoist(legacy, 7.9951), want.data);
+}
+
+// Written as held, the newest layouts are the input again: padded names, Code2
+// as two characters, factors and segments as the file gave them.
+TEST(Sections, NewestLayoutsWrittenAsHeldAreTheInput) {
+    Section s;
+    s.name = "  C24  ";
+    const Bytes sections = Bytes().i32(1).append(LegacySection(Form::S6, s)).append(kNoSectionData);
+    auto cv = kmdtest::ReadSection(kmd::ReadSectionTables, sections, 9.5);
+    kmd::Writer w;
+    kmd::WriteSectionTables(w, *cv);
+    EXPECT_BYTES(w.Buffer(), sections.data);
+
+    const Bytes joists = Bytes().i32(0).i32(1).append(Joist(1, Bytes().header({{3, 0}}).seq(96, 1)));
+    cv = kmdtest::ReadSection(kmd::ReadPierJoistTables, joists, 9.5);
+    kmd::Writer wj;
+    kmd::WritePierJoistTables(wj, *cv);
+    EXPECT_BYTES(wj.Buffer(), joists.data);
 }
 
 }  // namespace

@@ -20,8 +20,8 @@ struct Rec {
 TEST(ModelStore, AllocateTableInBlocksOfTen) {
     kmdtest::MessageCapture capture;
     TableRegistry reg;
-    Table<Rec> t;
-    reg.Add("Material", Allocator::Table, t);
+    Table<Rec> t{"Material", Allocator::Table};
+    reg.Add(t);
     for (auto [count, cap] : std::initializer_list<std::pair<int, int>>{{0, 10}, {1, 10}, {10, 10}, {11, 20}, {-5, 10}}) {
         kmd::AllocateTable(reg, "Material", count, t.capacity);
         EXPECT_EQ(t.capacity, cap) << count;
@@ -39,8 +39,8 @@ TEST(ModelStore, AllocateTableInBlocksOfTen) {
 TEST(ModelStore, AllocateObjectTableInBlocksOfTwenty) {
     kmdtest::MessageCapture capture;
     TableRegistry reg;
-    Table<Rec> t;
-    reg.Add("PointObjects", Allocator::Object, t);
+    Table<Rec> t{"PointObjects", Allocator::Object};
+    reg.Add(t);
     kmd::AllocateObjectTable(reg, "PointObjects", 20, t.capacity);
     EXPECT_EQ(t.capacity, 20);
     kmd::AllocateObjectTable(reg, "PointObjects", 21, t.capacity);
@@ -55,8 +55,9 @@ TEST(ModelStore, AllocateObjectTableInBlocksOfTwenty) {
 TEST(ModelStore, UnknownNamesShowTheirMessages) {
     kmdtest::MessageCapture capture;
     TableRegistry reg;
-    Table<Rec> t;
-    reg.Add("Material", Allocator::Table, t);
+    reg.reporter = kmd::Conversion().model.registry.reporter;  // the run's message box
+    Table<Rec> t{"Material", Allocator::Table};
+    reg.Add(t);
     std::int32_t cap = 0;
     kmd::AllocateTable(reg, "material", 5, cap);  // case-sensitive
     EXPECT_EQ(cap, 10);

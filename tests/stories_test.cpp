@@ -126,6 +126,14 @@ TEST_P(StoryTablesByVersion, DamagedFilesStopCleanlyOrWrite) {
 INSTANTIATE_TEST_SUITE_P(AllLayouts, StoryTablesByVersion,
                          ::testing::Values(7.0, 7.5, 7.98, 7.985, 7.99, 8.0, 8.3, 8.505, 8.51, 9.0, 9.74));
 
+// Without the current forms the writer gives back the newest legacy layout.
+TEST(StoryTables, AsHeldWriterGivesBackTheNewestLayout) {
+    auto cv = ReadSection(ReadStoryTables, Legacy(9.74), 9.74);
+    kmd::Writer out;
+    WriteStoryTables(out, *cv);
+    EXPECT_BYTES(out.Buffer(), Legacy(9.74).data);
+}
+
 TEST(StoryTables, NoStoriesWriteOnlyTheCount) {
     Bytes legacy;
     legacy.i32(1).append(LegacyDiaphragm(9.0, "D1", 0, 0)).i32(0);

@@ -41,7 +41,7 @@ void WritePointAssignments(Writer& out, double v) {
     diaphragm.CValue2 = 3;
     diaphragm.CRefs = {1, 1, 0, 0, 0, 1};
     diaphragm.CCode1 = -1;
-    if (v <= kConstraintFixedNameUpTo)
+    if (v <= kConstraintAUpTo)
         TableAs(out, std::vector{diaphragm}, [](const ConstraintRecord& c) {
             return ConstraintA{FixedString<8>(c.Name), c.CValue1, c.CValue2, c.CUnused, c.CRefs,
                                c.CValue3, c.CValue4, c.CValue5, c.CCode1, c.CCode2};
@@ -73,14 +73,14 @@ void WriteFrameAssignments(Writer& out, double v) {
     Table(out, std::vector{release});
 
     FrameOffsetRecord offset{3, 0, {0.5, 0.0, 0.0, 0.75, 0.0, 0.0}, 1};
-    if (v <= kFrameOffsetNoTagUpTo)
+    if (v <= kFrameOffsetAUpTo)
         TableAs(out, std::vector{offset},
                 [](const FrameOffsetRecord& r) { return FrameOffsetA{r.Key, r.Tag, r.Offsets}; });
     else
         Table(out, std::vector{offset});
 
     FrameModifierRecord cracked{4, 0, {1.0, 1.0, 1.0, 0.35, 0.35, 0.35, 1.0, 1.0}};
-    if (v <= kFrameModifierSixUpTo)
+    if (v <= kFrameModifierAUpTo)
         TableAs(out, std::vector{cracked}, [](const FrameModifierRecord& r) {
             FrameModifierA a{r.Key, r.Tag, {}};
             std::copy_n(r.Modifiers.begin(), a.Modifiers.size(), a.Modifiers.begin());
@@ -98,7 +98,7 @@ void WriteFrameAssignments(Writer& out, double v) {
 void WriteShellAssignments(Writer& out, double v) {
     Table(out, std::vector{ShellModifierRecord{1, 0, {0.25, 0.25, 0.25, 0.7, 0.7, 0.7}}});
     const ShellSpringRecord spring{2, 0, 0, 0, 3};
-    if (v <= kShellSpringRealCodeUpTo)  // the code as a real
+    if (v <= kShellSpringAUpTo)  // the code as a real
         TableAs(out, std::vector{spring}, [](const ShellSpringRecord& r) {
             return ShellSpringA{r.Key, r.Tag, r.SValue1, r.SValue2, double(r.SCode)};
         });

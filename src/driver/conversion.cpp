@@ -1,6 +1,14 @@
 #include "driver/conversion.h"
 
+#include "driver/messages.h"
+
 namespace kmd {
+
+Conversion::Conversion() {
+    model.registry.reporter = [](std::int32_t id, std::string_view tail) {
+        ShowMessage(ResString(id) + std::string(tail), MessageStyle::Exclamation);
+    };
+}
 
 void Conversion::InitializeProgram() {
     run.ModelLoaded = false;

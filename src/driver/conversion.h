@@ -9,6 +9,8 @@
 namespace kmd {
 
 struct Conversion {
+    Conversion();
+
     RunState run;
     UnitsCatalogue units;
     Model model;

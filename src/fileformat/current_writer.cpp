@@ -11,36 +11,50 @@ void WriteHeaderRecord(Writer& out, const RunState& run) {
     out(TrimSpaces(run.ProgramName), std::string(kCurrentVersionText), TrimSpaces(run.CurrentVersionText));
 }
 
-std::vector<std::uint8_t> WriteCurrentModelFile(Conversion& cv, std::size_t inputSize,
-                                                std::vector<std::string>* notes) {
-    Writer out = inputSize ? Writer(OutputLimitFor(inputSize)) : Writer();
-    // The current layout is a little larger than the legacy one (array headers).
-    out.Reserve(inputSize + inputSize / 4);
+namespace {
+
+void WriteTables(Writer& out, const Conversion& cv) {
     WriteHeaderRecord(out, cv.run);
     for (const WriteStep& step : CurrentWriteSteps()) {
         if (!step.fn) break;
         out.SetTable(step.name);
         step.fn(out, cv);
     }
+}
+
+Writer CurrentWriter(std::size_t inputSize) {
+    Writer out(Writer::Form::Current, inputSize ? OutputLimitFor(inputSize) : std::numeric_limits<std::uint64_t>::max());
+    // The current layout is a little larger than the legacy one (array headers).
+    out.Reserve(inputSize + inputSize / 4);
+    return out;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> WriteCurrentModelFile(const Conversion& cv, std::size_t inputSize,
+                                                std::vector<std::string>* notes) {
+    Writer out = CurrentWriter(inputSize);
+    WriteTables(out, cv);
     if (notes) *notes = out.Notes();
     return std::move(out.Buffer());
 }
 
-std::optional<std::vector<std::uint8_t>> ExportCurrentModel(Conversion& cv, std::size_t inputSize) {
+std::optional<std::vector<std::uint8_t>> ExportCurrentModel(const Conversion& cv, std::size_t inputSize) {
+    Writer out;
     try {
-        std::vector<std::string> notes;
-        auto bytes = WriteCurrentModelFile(cv, inputSize, &notes);
-        for (const std::string& note : notes) ShowMessage(note);
-        return bytes;
+        out = CurrentWriter(inputSize);
+        WriteTables(out, cv);
+        for (const std::string& note : out.Notes()) ShowMessage(note);
+        return std::move(out.Buffer());
     } catch (const FormatError& e) {
         ShowMessage("Corrupt model file: the data of table \"" + e.table + "\" cannot be converted (output byte offset " +
                     std::to_string(e.offset) + "): " + e.what());
     } catch (const MemoryLimitExceeded& e) {
-        ShowMessage(std::string("Corrupt model file: the converted model cannot be written: ") + e.what());
+        ShowMessage("Corrupt model file: table \"" + out.Table() + "\" cannot be written: " + e.what());
     } catch (const std::bad_alloc&) {
-        ShowMessage("The converted model cannot be written: not enough memory.");
+        ShowMessage("The converted model cannot be written: not enough memory (table \"" + out.Table() + "\").");
     } catch (const std::exception& e) {
-        ShowMessage(std::string("The converted model cannot be written: ") + e.what());
+        ShowMessage(InternalErrorMessage("writing", out.Table(), e.what()));
     }
     return std::nullopt;
 }

@@ -21,11 +21,11 @@ void WriteHeaderRecord(Writer& out, const RunState& run);
 // (the legacy file's size) the buffer is grown once and the output may take at
 // most OutputLimitFor(inputSize) bytes; 0 sets no limit. The writers' remarks
 // for the user go to `notes` (ignored when it is null).
-std::vector<std::uint8_t> WriteCurrentModelFile(Conversion& cv, std::size_t inputSize = 0,
+std::vector<std::uint8_t> WriteCurrentModelFile(const Conversion& cv, std::size_t inputSize = 0,
                                                 std::vector<std::string>* notes = nullptr);
 
 // The same, showing the remarks once the file is written; a failure shows only
 // its message and gives nothing.
-std::optional<std::vector<std::uint8_t>> ExportCurrentModel(Conversion& cv, std::size_t inputSize);
+std::optional<std::vector<std::uint8_t>> ExportCurrentModel(const Conversion& cv, std::size_t inputSize);
 
 }  // namespace kmd

@@ -14,4 +14,9 @@ std::string FormatError::Message() const {
     return "Corrupt or truncated model file (" + where + "byte offset " + std::to_string(offset) + "): " + what();
 }
 
+std::string InternalErrorMessage(std::string_view doing, std::string_view table, std::string_view what) {
+    return "Internal error of kmdconvert while " + std::string(doing) + " table \"" + std::string(table) +
+           "\": " + std::string(what) + ". The file itself may be sound; nothing was written.";
+}
+
 }  // namespace kmd

@@ -15,6 +15,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 #include <limits>
 #include <span>
 #include <stdexcept>
@@ -62,12 +63,53 @@ struct ArrayDim {
     bool operator==(const ArrayDim&) const = default;
 };
 
+// The dimensions of a dynamic array: up to two are kept in place, more on the heap.
+class ArrayDims {
+public:
+    ArrayDims() = default;
+    ArrayDims(std::initializer_list<ArrayDim> dims) {
+        for (const ArrayDim& d : dims) push_back(d);
+    }
+
+    bool empty() const { return size_ == 0; }
+    std::size_t size() const { return size_; }
+    void clear() {
+        size_ = 0;
+        more_.clear();
+    }
+    void push_back(const ArrayDim& d) {
+        if (size_ < kInPlace) {
+            inPlace_[size_] = d;
+        } else {
+            if (size_ == kInPlace) more_.assign(inPlace_.begin(), inPlace_.end());
+            more_.push_back(d);
+        }
+        ++size_;
+    }
+    ArrayDim& operator[](std::size_t i) { return data()[i]; }
+    const ArrayDim& operator[](std::size_t i) const { return data()[i]; }
+    ArrayDim* begin() { return data(); }
+    ArrayDim* end() { return data() + size_; }
+    const ArrayDim* begin() const { return data(); }
+    const ArrayDim* end() const { return data() + size_; }
+    bool operator==(const ArrayDims& o) const { return std::equal(begin(), end(), o.begin(), o.end()); }
+
+private:
+    static constexpr std::size_t kInPlace = 2;
+    ArrayDim* data() { return size_ > kInPlace ? more_.data() : inPlace_.data(); }
+    const ArrayDim* data() const { return size_ > kInPlace ? more_.data() : inPlace_.data(); }
+
+    std::array<ArrayDim, kInPlace> inPlace_{};
+    std::size_t size_ = 0;
+    std::vector<ArrayDim> more_;
+};
+
 // A dynamic array as the files hold it: no dimensions means "without storage",
 // which differs from an array with storage and zero elements. Elements of a
 // multi-dimensional array are held with the first subscript varying fastest.
 template <class T>
 struct DynArray {
-    std::vector<ArrayDim> dims;
+    ArrayDims dims;
     std::vector<T> items;
 
     bool HasStorage() const { return !dims.empty(); }
@@ -94,7 +136,6 @@ struct DynArray {
     static DynArray Sized(std::int64_t lower, std::int64_t upper) {
         DynArray a;
         std::int64_t n = upper >= lower ? upper - lower + 1 : 0;
-        ChargeMemory(sizeof(ArrayDim));
         ChargeMemory(std::uint64_t(n) * sizeof(T));
         a.dims.push_back({std::uint32_t(n), std::int32_t(lower)});
         a.items.resize(std::size_t(n));
@@ -102,17 +143,6 @@ struct DynArray {
     }
     bool operator==(const DynArray&) const = default;
 };
-
-// Write-only field: a one-dimensional array with lower bound 0 whose element 0 is
-// a value-initialised T and whose elements 1..n are the given items.
-template <class T>
-struct ZeroBased {
-    std::span<const T> items;
-};
-template <class T>
-ZeroBased<T> AsZeroBased(std::span<const T> items) { return {items}; }
-template <class T, std::size_t N>
-ZeroBased<T> AsZeroBased(const std::array<T, N>& a) { return {std::span<const T>(a)}; }
 
 // A file is corrupt or ends early. The reader adds table name and offset.
 struct FormatError : std::runtime_error {
@@ -124,11 +154,33 @@ struct FormatError : std::runtime_error {
     std::string Message() const;
 };
 
+// One line for a failure that is a defect of the converter, not of the file.
+std::string InternalErrorMessage(std::string_view doing, std::string_view table, std::string_view what);
+
+// Thrown by an import conversion for a record it cannot convert; the reader
+// reports it at the record's offset plus `at` (the offending field's place in
+// the legacy record, when known).
+struct RecordCorrupt : std::runtime_error {
+    std::size_t at;
+    explicit RecordCorrupt(const std::string& what, std::size_t atInRecord = 0)
+        : std::runtime_error(what), at(atInRecord) {}
+};
+
 template <class T>
 inline constexpr bool is_scalar_v = std::is_arithmetic_v<T> && !std::is_same_v<T, bool>;
 
 template <class T> struct is_std_array : std::false_type {};
 template <class T, std::size_t N> struct is_std_array<std::array<T, N>> : std::true_type {};
+
+// A field that the current file writes in another form than the record holds
+// it (and the newest legacy layout stores it): `held` is what is read and kept,
+// `WriteCurrent` writes the current form. The wrappers are listed in fields()
+// at the field they concern; see the end of this file.
+template <class W>
+concept FieldForm = requires(W& w) {
+    w.held;
+    typename W::IsFieldForm;
+};
 
 // ---------------------------------------------------------------------------
 // Reading: a bounds-checked cursor over the whole input held in memory.
@@ -152,7 +204,7 @@ public:
     [[noreturn]] void FailAt(std::size_t at, const std::string& what) const { throw FormatError(table_, at, what); }
 
     template <class... Ts>
-    void operator()(Ts&... vs) { (Field(vs), ...); }
+    void operator()(Ts&&... vs) { (Field(vs), ...); }
 
     template <class T>
     T Get() { T v{}; Field(v); return v; }
@@ -182,6 +234,10 @@ public:
     template <class T>
         requires requires(Reader& r, T& v) { fields(r, v); }
     void Field(T& v) { fields(*this, v); }
+
+    // A field whose current form differs: read as held.
+    template <FieldForm W>
+    void Field(W& w) { Field(w.held); }
 
     template <class T>
         requires is_scalar_v<T>
@@ -239,7 +295,10 @@ public:
     std::size_t bytes = 0;
 
     template <class... Ts>
-    void operator()(Ts&... vs) { (Field(vs), ...); }
+    void operator()(Ts&&... vs) { (Field(vs), ...); }
+
+    template <FieldForm W>
+    void Field(W& w) { Field(w.held); }
 
     template <class T>
         requires requires(MinSize& m, T& v) { fields(m, v); }
@@ -282,19 +341,21 @@ void Reader::Field(DynArray<T>& a) {
     std::uint64_t total = 1;
     bool saturated = false, empty = false;
     const std::size_t elem = MinEncodedSize<T>();
-    std::vector<ArrayDim> dims(static_cast<std::size_t>(ndims));
-    for (auto& d : dims) {
+    if (ndims > 2) ChargeMemory(std::size_t(ndims) * sizeof(ArrayDim));
+    ArrayDims dims;
+    for (std::int16_t k = 0; k < ndims; ++k) {
+        ArrayDim d;
         Field(d.count);
         Field(d.lower);
         if (d.count == 0) empty = true;
         else if (total > std::numeric_limits<std::uint64_t>::max() / d.count) saturated = true;
         else total *= d.count;
+        dims.push_back(d);
     }
     if (empty) total = 0;
     if (!empty && (saturated || total > Remaining() / elem))
         FailAt(at, "array of " + (saturated ? std::string("too many") : std::to_string(total)) +
                        " elements exceeds what the rest of the file can hold");
-    ChargeMemory(dims.size() * sizeof(ArrayDim));
     ChargeMemory(total * sizeof(T));
     a.dims = std::move(dims);
     a.items.resize(std::size_t(total));
@@ -311,8 +372,23 @@ void Reader::Field(DynArray<T>& a) {
 // Writing: everything goes to one growing buffer; the file is written at the end.
 class Writer {
 public:
+    // AsHeld writes every field as the record holds it (the newest legacy
+    // layout); Current writes the current layout.
+    enum class Form { AsHeld, Current };
+
     // `limit`: the most bytes the output may take; more is a FormatError.
-    explicit Writer(std::uint64_t limit = std::numeric_limits<std::uint64_t>::max()) : limit_(limit) {}
+    explicit Writer(Form form = Form::AsHeld, std::uint64_t limit = std::numeric_limits<std::uint64_t>::max())
+        : form_(form), limit_(limit) {}
+
+    Form CurrentForm() const { return form_; }
+    // Writes `v` as held, whatever the form (the empty element 0 of rebuilt arrays).
+    template <class T>
+    void AsHeld(const T& v) {
+        const Form f = form_;
+        form_ = Form::AsHeld;
+        Field(v);
+        form_ = f;
+    }
 
     // Grows the buffer once to hold `n` bytes (at most the limit).
     void Reserve(std::uint64_t n) {
@@ -335,6 +411,13 @@ public:
 
     template <class... Ts>
     void operator()(const Ts&... vs) { (Field(vs), ...); }
+
+    // The current form of a field, or the field as held (AsHeld).
+    template <FieldForm W>
+    void Field(const W& w) {
+        if (form_ == Form::Current) w.WriteCurrent(*this);
+        else Field(w.held);
+    }
 
     void Raw(std::span<const std::uint8_t> b) { Raw(b.data(), b.size()); }
     void Raw(const void* p, std::size_t n) {
@@ -378,13 +461,6 @@ public:
         WriteElements(std::span<const T>(a.items));
     }
 
-    template <class T>
-    void Field(const ZeroBased<T>& z) {
-        ArrayHeader0(z.items.size());
-        Field(T{});
-        WriteElements(z.items);
-    }
-
     // Header of a one-dimensional array with bounds 0..upper.
     void ArrayHeader0(std::uint64_t upper) {
         Field(std::int16_t(1));
@@ -415,44 +491,138 @@ private:
 
     std::vector<std::uint8_t> buf_;
     std::string table_;
+    Form form_;
     std::uint64_t limit_;
     std::vector<std::string> notes_;
 };
 
-// Writes `held` rebuilt with bounds 0..upper: element 0 is a value-initialised T,
-// elements 1..upper are taken by subscript from the held array. A held array that
-// lacks one of them makes the conversion fail.
-template <class T>
-void WriteRebuilt0(Writer& out, const DynArray<T>& held, std::int64_t upper, std::string_view what) {
-    if (upper < 0) out.Fail(std::string(what) + ": negative element count " + std::to_string(upper));
-    if (!held.Holds(1, upper))
-        out.Fail(std::string(what) + ": the stored array lacks elements 1 to " + std::to_string(upper));
-    out.ArrayHeader0(std::uint64_t(upper));
-    out.Field(T{});
-    if (upper > 0) out.WriteElements(std::span<const T>(held.Find(1), std::size_t(upper)));
-}
+// ---------------------------------------------------------------------------
+// Field forms: where the current file writes a field differently from how the
+// record holds it, fields() wraps the field in one of these. The reader and the
+// as-held writer see the held field; the current writer writes its current form;
+// RecordCheck checks, right after a record is read, what the current form needs.
 
-// Same as WriteRebuilt0, but elements the held array lacks are written as
-// value-initialised T instead of failing.
-template <class T>
-void WriteRebuilt0Filled(Writer& out, const DynArray<T>& held, std::int64_t upper) {
-    out.ArrayHeader0(std::uint64_t(upper < 0 ? 0 : upper));
-    out.Field(T{});
-    const T empty{};
-    for (std::int64_t i = 1; i <= upper; ++i) {
-        const T* e = held.Find(i);
-        out.Field(e ? *e : empty);
+// A fixed group held in place, written as a dynamic array with bounds 0..N whose
+// element 0 is empty.
+template <class T, std::size_t N>
+struct ZeroBasedGroup {
+    using IsFieldForm = void;
+    std::array<T, N>& held;
+
+    void WriteCurrent(Writer& out) const {
+        out.ArrayHeader0(N);
+        out.Field(T{});
+        out.WriteElements(std::span<const T>(held));
     }
+};
+template <class T, std::size_t N>
+ZeroBasedGroup<T, N> ZeroBased(std::array<T, N>& a) { return {a}; }
+
+// A Rows x Cols matrix held by columns (first subscript fastest), written as a
+// dynamic array with bounds 0..Rows*Cols: element 0 empty, then row after row.
+template <std::size_t Rows, std::size_t Cols, class T>
+struct ZeroBasedRowsGroup {
+    using IsFieldForm = void;
+    std::array<T, Rows * Cols>& held;
+
+    void WriteCurrent(Writer& out) const {
+        out.ArrayHeader0(Rows * Cols);
+        out.Field(T{});
+        for (std::size_t i = 0; i < Rows; ++i)
+            for (std::size_t j = 0; j < Cols; ++j) out.Field(held[Rows * j + i]);
+    }
+};
+template <std::size_t Rows, std::size_t Cols, class T, std::size_t N>
+    requires(N == Rows * Cols)
+ZeroBasedRowsGroup<Rows, Cols, T> ZeroBasedRows(std::array<T, N>& a) { return {a}; }
+
+// A dynamic array rebuilt with bounds 0..count, `count` being another field of
+// the record (or a constant): element 0 empty (written as held), elements
+// 1..count taken by subscript. The count must not be negative and the held array
+// must have elements 1..count; RecordCheck makes a record that breaks this corrupt.
+template <class T, class Count>
+struct CountedArray {
+    using IsFieldForm = void;
+    DynArray<T>& held;
+    Count count;  // a reference to the count field, or a constant
+    const char* what;
+
+    bool Holds() const { return count >= 0 && held.Holds(1, count); }
+    template <class Checker>
+    void Check(Checker& c) const {
+        if (count < 0) c.Fail(std::string(what) + ": negative element count " + std::to_string(count));
+        if (!held.Holds(1, count))
+            c.Fail(std::string(what) + ": the stored array lacks elements 1 to " + std::to_string(count));
+        if constexpr (!is_scalar_v<T>)
+            for (std::int64_t i = 1; i <= std::int64_t(count); ++i) c.Field(*held.Find(i));
+    }
+    void WriteCurrent(Writer& out) const {
+        if (!Holds()) throw std::logic_error(std::string(what) + ": written without the record check");
+        out.ArrayHeader0(std::uint64_t(count));
+        out.AsHeld(T{});
+        if (count > 0) out.WriteElements(std::span<const T>(held.Find(1), std::size_t(count)));
+    }
+};
+template <class T, class Count>
+CountedArray<T, Count> Counted(DynArray<T>& a, Count&& count, const char* what) {
+    return {a, std::forward<Count>(count), what};
 }
 
-// Write-only field form of WriteRebuilt0 for use in export field lists.
+// A field of the newest legacy layout that the current file does not hold.
 template <class T>
-struct Rebuilt0 {
-    const DynArray<T>& held;
-    std::int64_t upper;
-    const char* what;
+struct NotWrittenField {
+    using IsFieldForm = void;
+    T& held;
+    void WriteCurrent(Writer&) const {}
 };
 template <class T>
-void fields(Writer& out, Rebuilt0<T>& r) { WriteRebuilt0(out, r.held, r.upper, r.what); }
+NotWrittenField<T> NotWritten(T& v) { return {v}; }
+
+// Checks what the current form of a record needs, right after the record is
+// read; a record that breaks it makes the file corrupt at the record's offset.
+class RecordCheck {
+public:
+    RecordCheck(const Reader& in, std::size_t at) : in_(in), at_(at) {}
+
+    template <class... Ts>
+    void operator()(Ts&&... vs) { (Field(vs), ...); }
+
+    template <class T>
+        requires requires(RecordCheck& c, T& v) { fields(c, v); }
+    void Field(T& v) { fields(*this, v); }
+    template <FieldForm W>
+    void Field(W& w) {
+        if constexpr (requires { w.Check(*this); }) w.Check(*this);
+        else Field(w.held);
+    }
+    template <class T, std::size_t N>
+    void Field(std::array<T, N>& a) {
+        if constexpr (!is_scalar_v<T>)
+            for (auto& e : a) Field(e);
+    }
+    template <class T>
+    void Field(DynArray<T>& a) {
+        if constexpr (!is_scalar_v<T>)
+            for (auto& e : a.items) Field(e);
+    }
+    template <class T>
+        requires(is_scalar_v<T> || std::is_same_v<T, std::string>)
+    void Field(T&) {}
+    template <std::size_t N>
+    void Field(FixedString<N>&) {}
+
+    [[noreturn]] void Fail(const std::string& what) const { in_.FailAt(at_, what); }
+
+private:
+    const Reader& in_;
+    std::size_t at_;
+};
+
+// Checks a record read at `at`.
+template <class T>
+void CheckRecord(const Reader& in, std::size_t at, T& record) {
+    RecordCheck c(in, at);
+    c.Field(record);
+}
 
 }  // namespace kmd

@@ -85,9 +85,12 @@ ReadOutcome ReadTables(Reader& in, Conversion& cv, std::span<const ReadStep> ste
     } catch (const MemoryLimitExceeded& e) {
         ShowMessage(FormatError(in.Table(), in.Offset(), e.what()).Message());
     } catch (const std::bad_alloc&) {
-        ShowMessage(FormatError(in.Table(), in.Offset(), "not enough memory for the data the file describes").Message());
+        ShowMessage("Not enough memory to read table \"" + in.Table() + "\" (byte offset " +
+                    std::to_string(in.Offset()) + ").");
+        return ReadOutcome::Failed;
     } catch (const std::exception& e) {
-        ShowMessage(FormatError(in.Table(), in.Offset(), e.what()).Message());
+        ShowMessage(InternalErrorMessage("reading", in.Table(), e.what()));
+        return ReadOutcome::Failed;
     }
     return ReadOutcome::Corrupt;
 }

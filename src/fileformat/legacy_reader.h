@@ -27,6 +27,7 @@ enum class ReadOutcome {
     Declined,  // the older-version question was answered Cancel
     Corrupt,   // corrupt or truncated
     Unsupported,  // holds tables this build does not convert yet
+    Failed,       // out of memory, or a defect of the converter
 };
 
 // Digits, spaces and periods only, fewer than two periods (the empty text is one).

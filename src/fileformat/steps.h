@@ -9,7 +9,7 @@
 namespace kmd {
 
 using ReadStepFn = void (*)(Reader&, Conversion&);
-using WriteStepFn = void (*)(Writer&, Conversion&);
+using WriteStepFn = void (*)(Writer&, const Conversion&);
 
 struct ReadStep {
     const char* name;

@@ -42,7 +42,7 @@ CoordSystemRecord ImportCoordSystemA(CoordSystemA&& a) {
 }
 
 // C1 is A then the twelve words of B; the last nine words of C5 are D.
-CoordSystemRecord ImportOldCoordSystem(const OldCoordSystemRecord& o) {
+CoordSystemRecord ImportOldCoordSystem(OldCoordSystemRecord&& o) {
     CoordSystemRecord r;
     r.Name = o.Name.str();
     std::memcpy(r.C1.data(), &o.A, 4);
@@ -78,7 +78,7 @@ GridLineRecord BuildGridLine(const OldGridLineRecord& old, std::int32_t n, std::
     return g;
 }
 
-ReferenceLineRecord ImportReferenceLineA(const ReferenceLineA& a) {
+ReferenceLineRecord ImportReferenceLineA(ReferenceLineA&& a) {
     ReferenceLineRecord r;
     r.Values = a.Values;
     r.Word1 = a.Word1;
@@ -86,7 +86,7 @@ ReferenceLineRecord ImportReferenceLineA(const ReferenceLineA& a) {
     return r;
 }
 
-ReferencePlaneRecord ImportReferencePlaneA(const ReferencePlaneA& a) {
+ReferencePlaneRecord ImportReferencePlaneA(ReferencePlaneA&& a) {
     ReferencePlaneRecord r;
     r.Values = a.Values;
     r.Word1 = a.Word1;

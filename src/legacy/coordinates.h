@@ -11,8 +11,14 @@
 
 namespace kmd {
 
-// Coordinate system without C6: above 8.075 and up to 8.125 with a variable-length
-// name, above 7.985 and up to 8.075 with a name of 8 characters.
+// Coordinate system up to 7.985: the old record, without grids.
+inline constexpr double kOldCoordSystemUpTo = 7.985;
+// Up to 8.075: without C6, a name of 8 characters (CoordSystemA).
+inline constexpr double kCoordSystemAUpTo = 8.075;
+// Up to 8.125: without C6, a variable-length name (CoordSystemB).
+inline constexpr double kCoordSystemBUpTo = 8.125;
+
+// A coordinate system without C6.
 template <class NameT>
 struct CoordSystemWithoutC6 {
     NameT Name{};
@@ -39,7 +45,7 @@ void fields(Io& io, CoordSystemWithoutC6<NameT>& r) {
 using CoordSystemB = CoordSystemWithoutC6<std::string>;
 using CoordSystemA = CoordSystemWithoutC6<FixedString<8>>;
 
-// Up to 7.985 (194 bytes).
+// The old coordinate system (194 bytes).
 struct OldCoordSystemRecord {
     FixedString<8> Name;
     std::int32_t A = 0;
@@ -58,9 +64,13 @@ void fields(Io& io, OldCoordSystemRecord& r) { io(r.Name, r.A, r.Unused1, r.B, r
 CoordSystemRecord ImportCoordSystemB(CoordSystemB&& b);
 CoordSystemRecord ImportCoordSystemA(CoordSystemA&& a);
 // The name keeps its 8 characters; the system has no grid lines yet.
-CoordSystemRecord ImportOldCoordSystem(const OldCoordSystemRecord& o);
+CoordSystemRecord ImportOldCoordSystem(OldCoordSystemRecord&& o);
 
-// A grid line of the separate table of files below 7.985.
+// Files below 7.985 hold their grid lines in a separate table after the
+// systems; from 7.985 on every system holds its own.
+inline constexpr double kGridLinesInSystemsFrom = 7.985;
+
+// A grid line of the separate table.
 struct OldGridLineRecord {
     std::int16_t Word1 = 0;
     std::int32_t System = 0;     // coordinate-system number
@@ -89,7 +99,12 @@ void fields(Io& io, OldGridLineRecord& r) {
 // held when the line is built.
 GridLineRecord BuildGridLine(const OldGridLineRecord& old, std::int32_t n, std::int32_t k, std::int32_t storyCount);
 
-// Reference line up to 7.985 (18 bytes).
+// Files up to 7.015 hold no reference lines or planes.
+inline constexpr double kNoReferenceTablesUpTo = 7.015;
+
+// Reference line up to 7.985 (18 bytes): no Word2.
+inline constexpr double kReferenceLineAUpTo = 7.985;
+
 struct ReferenceLineA {
     std::array<std::int32_t, 4> Values{};
     std::int16_t Word1 = 0;
@@ -97,7 +112,9 @@ struct ReferenceLineA {
 template <class Io>
 void fields(Io& io, ReferenceLineA& r) { io(r.Values, r.Word1); }
 
-// Reference plane up to 7.995 (10 bytes).
+// Reference plane up to 7.995 (10 bytes): no Word2.
+inline constexpr double kReferencePlaneAUpTo = 7.995;
+
 struct ReferencePlaneA {
     std::array<std::int32_t, 2> Values{};
     std::int16_t Word1 = 0;
@@ -105,7 +122,8 @@ struct ReferencePlaneA {
 template <class Io>
 void fields(Io& io, ReferencePlaneA& r) { io(r.Values, r.Word1); }
 
-ReferenceLineRecord ImportReferenceLineA(const ReferenceLineA& a);
-ReferencePlaneRecord ImportReferencePlaneA(const ReferencePlaneA& a);
+// Word2 := -1.
+ReferenceLineRecord ImportReferenceLineA(ReferenceLineA&& a);
+ReferencePlaneRecord ImportReferencePlaneA(ReferencePlaneA&& a);
 
 }  // namespace kmd

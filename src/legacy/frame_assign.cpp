@@ -4,7 +4,7 @@
 
 namespace kmd {
 
-FrameOffsetRecord ImportFrameOffsetA(const FrameOffsetA& a) {
+FrameOffsetRecord ImportFrameOffsetA(FrameOffsetA&& a) {
     FrameOffsetRecord r;
     r.Key = a.Key;
     r.Tag = a.Tag;
@@ -13,7 +13,7 @@ FrameOffsetRecord ImportFrameOffsetA(const FrameOffsetA& a) {
     return r;
 }
 
-FrameModifierRecord ImportFrameModifierA(const FrameModifierA& a) {
+FrameModifierRecord ImportFrameModifierA(FrameModifierA&& a) {
     FrameModifierRecord r;
     r.Key = a.Key;
     r.Tag = a.Tag;

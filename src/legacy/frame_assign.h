@@ -9,12 +9,11 @@
 
 namespace kmd {
 
-// "FOffset" of files up to this version: no OffsetTag.
-inline constexpr double kFrameOffsetNoTagUpTo = 8.065;
-// "FModifier" of files up to this version: six modifiers.
-inline constexpr double kFrameModifierSixUpTo = 8.405;
 // Files up to this version hold no "FMomentBeam" table.
 inline constexpr double kNoFrameMomentBeamUpTo = 8.005;
+
+// "FOffset" up to 8.065: no OffsetTag.
+inline constexpr double kFrameOffsetAUpTo = 8.065;
 
 struct FrameOffsetA {
     std::int16_t Key = 0;
@@ -25,7 +24,10 @@ template <class Io>
 void fields(Io& io, FrameOffsetA& r) { io(r.Key, r.Tag, r.Offsets); }
 
 // OffsetTag becomes 1.
-FrameOffsetRecord ImportFrameOffsetA(const FrameOffsetA& a);
+FrameOffsetRecord ImportFrameOffsetA(FrameOffsetA&& a);
+
+// "FModifier" up to 8.405: six modifiers.
+inline constexpr double kFrameModifierAUpTo = 8.405;
 
 struct FrameModifierA {
     std::int16_t Key = 0;
@@ -36,6 +38,6 @@ template <class Io>
 void fields(Io& io, FrameModifierA& r) { io(r.Key, r.Tag, r.Modifiers); }
 
 // Modifiers 7 and 8 become 1.0.
-FrameModifierRecord ImportFrameModifierA(const FrameModifierA& a);
+FrameModifierRecord ImportFrameModifierA(FrameModifierA&& a);
 
 }  // namespace kmd

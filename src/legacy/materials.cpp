@@ -29,23 +29,23 @@ DynArray<double> OneBased(const std::array<double, N>& v) {
 
 }  // namespace
 
-MaterialRecord ImportMaterialA(MaterialA a) {
+MaterialRecord ImportMaterialA(MaterialA&& a) {
     return FromParts(a.Name.str(), a.TypeCode.str(), a.ValueBlock1, a.CurveCount, std::move(a.Curves),
                      a.ValueBlock2);
 }
 
-MaterialRecord ImportMaterialB(MaterialB b) {
+MaterialRecord ImportMaterialB(MaterialB&& b) {
     MaterialA& a = b.Head;
     return FromParts(Trimmed(a.Name), a.TypeCode.str(), a.ValueBlock1, a.CurveCount, std::move(a.Curves),
                      a.ValueBlock2);
 }
 
-MaterialRecord ImportMaterialC(MaterialC c) {
+MaterialRecord ImportMaterialC(MaterialC&& c) {
     return FromParts(TrimSpaces(c.Name), std::move(c.TypeCode), c.ValueBlock1, c.CurveCount, std::move(c.Curves),
                      c.ValueBlock2);
 }
 
-MTRecord ImportMT(const MTBlock& b) {
+MTRecord ImportMT(MTBlock&& b) {
     MTRecord r;
     r.Value1 = b.Value1;
     r.Value2 = b.Value2;

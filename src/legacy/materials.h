@@ -9,7 +9,9 @@
 
 namespace kmd {
 
-// Form A (up to 8.005): fixed 8-character name and 1-character type.
+// "Material" up to 8.005 (form A): fixed 8-character name and 1-character type.
+inline constexpr double kMaterialAUpTo = 8.005;
+
 struct MaterialA {
     FixedString<8> Name;
     FixedString<1> TypeCode;
@@ -32,7 +34,9 @@ struct MaterialTrailer {
 template <class Io>
 void fields(Io& io, MaterialTrailer& r) { io(r.Text1, r.Text2, r.Value1, r.Text3, r.Text4); }
 
-// Form B (above 8.005 up to 8.075): form A and the trailer.
+// "Material" up to 8.075 (form B): form A and the trailer.
+inline constexpr double kMaterialBUpTo = 8.075;
+
 struct MaterialB {
     MaterialA Head;
     MaterialTrailer Trailer;
@@ -40,7 +44,9 @@ struct MaterialB {
 template <class Io>
 void fields(Io& io, MaterialB& r) { io(r.Head, r.Trailer); }
 
-// Form C (above 8.075 up to 8.1925): variable-length name and type, and the trailer.
+// "Material" up to 8.1925 (form C): variable-length name and type, and the trailer.
+inline constexpr double kMaterialCUpTo = 8.1925;
+
 struct MaterialC {
     std::string Name;
     std::string TypeCode;
@@ -56,6 +62,8 @@ void fields(Io& io, MaterialC& r) {
 }
 
 // "MT" up to 8.075: one plain 332-byte block.
+inline constexpr double kMTBlockUpTo = 8.075;
+
 struct MTBlock {
     std::int32_t Value1 = 0;
     std::int32_t Value2 = 0;
@@ -74,10 +82,11 @@ void fields(Io& io, MTBlock& r) {
     io(r.Value1, r.Value2, r.Value3, r.Reals1, r.Reals2, r.Reals3, r.Reals4, r.Reals5, r.Value4, r.Value5, r.Reals6);
 }
 
-// The legacy records are taken by value so that their curves move over.
-MaterialRecord ImportMaterialA(MaterialA a);  // name kept whole, blanks included
-MaterialRecord ImportMaterialB(MaterialB b);  // name trimmed
-MaterialRecord ImportMaterialC(MaterialC c);  // name trimmed
-MTRecord ImportMT(const MTBlock& b);
+// The curves move over; the added fields stay empty.
+MaterialRecord ImportMaterialA(MaterialA&& a);  // name kept whole, blanks included
+MaterialRecord ImportMaterialB(MaterialB&& b);  // name trimmed
+MaterialRecord ImportMaterialC(MaterialC&& c);  // name trimmed
+// The blocks become arrays with bounds 1..kMTArraySizes[k].
+MTRecord ImportMT(MTBlock&& b);
 
 }  // namespace kmd

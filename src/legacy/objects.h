@@ -18,6 +18,7 @@ namespace kmd {
 // ---------------------------------------------------------------------------
 // Point objects
 
+inline constexpr double kPointObjectP1UpTo = 7.985;
 // Up to 7.985: no PValue4 (a 4-byte value stands in its place), no PBlock2.
 struct PointObjectP1 {
     PointObjectRecord obj;
@@ -30,6 +31,7 @@ void fields(Io& io, PointObjectP1& r) {
        o.PFlags1, o.PFlags2, o.PValue5, o.PValue6, o.PValue7);
 }
 
+inline constexpr double kPointObjectP2UpTo = 9.025;
 // Above 7.985 up to 9.025: no PText.
 struct PointObjectP2 {
     PointObjectRecord obj;
@@ -47,6 +49,7 @@ PointObjectRecord ImportPointObject(PointObjectP2&& r);
 // ---------------------------------------------------------------------------
 // Line objects (field numbers of LineObjectRecord in the comments)
 
+inline constexpr double kLineObjectL1UpTo = 7.985;
 // L1, up to 7.985: no fields 5, 7, 9, 10, 14, 21 to 23, 25, 26, 29, 30, no
 // LValue30; a 16-bit switch after LRefs; two trailing values.
 struct LineObjectL1 {
@@ -67,6 +70,9 @@ void fields(Io& io, LineObjectL1& r) {
     io(o.LCode10, o.LCode11, o.LCode12, o.LFlags1, o.LFlags2, o.LTail[0], o.LTail[1]);
 }
 
+inline constexpr double kLineObjectL2UpTo = 8.005;
+inline constexpr double kLineObjectL3UpTo = 8.055;
+inline constexpr double kLineObjectL4UpTo = 8.195;
 // L2 (above 7.985 up to 8.005), L3 (up to 8.055: adds field 14 after 13) and
 // L4 (up to 8.195: adds field 23 after 22). None has fields 7, 29 or 30; ten
 // trailing values of which the first two are kept.
@@ -99,6 +105,7 @@ using LineObjectL2 = LineObjectL2To4<2>;
 using LineObjectL3 = LineObjectL2To4<3>;
 using LineObjectL4 = LineObjectL2To4<4>;
 
+inline constexpr double kLineObjectL5UpTo = 9.025;
 // L5, above 8.195 up to 9.025: fields 1 to 35 (no LText).
 struct LineObjectL5 {
     LineObjectRecord obj;
@@ -115,6 +122,7 @@ LineObjectRecord ImportLineObject(LineObjectL5&& r);
 // ---------------------------------------------------------------------------
 // Area objects (field numbers of AreaObjectRecord in the comments)
 
+inline constexpr double kAreaObjectA1UpTo = 7.985;
 // A1, up to 7.985: no fields 9, 10, 15, 18 or 19; of fields 17 and 20 only
 // ACode4 and three codes kept as ACode11 to ACode13; two trailing values.
 struct AreaObjectA1 {
@@ -129,6 +137,7 @@ void fields(Io& io, AreaObjectA1& r) {
     io(o.ACode4, o.ACode11, o.ACode12, o.ACode13, o.AItems2, o.AFlags1, o.AFlags2, o.ATail[0], o.ATail[1]);
 }
 
+inline constexpr double kAreaObjectA2UpTo = 8.005;
 // A2, above 7.985 up to 8.005: fields 9 and 10 and 19 read and dropped, no
 // field 15, four codes kept as ACode10 to ACode13; ten trailing values of which
 // the first two are kept.
@@ -150,6 +159,7 @@ void fields(Io& io, AreaObjectA2& r) {
        o.ATail[0], o.ATail[1], r.DroppedTail);
 }
 
+inline constexpr double kAreaObjectA3UpTo = 9.025;
 // A3, above 8.005 up to 9.025: fields 1 to 19, four codes kept as ACode10 to
 // ACode13; ten trailing values of which the first eight are kept.
 struct AreaObjectA3 {

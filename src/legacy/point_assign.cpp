@@ -2,7 +2,7 @@
 
 namespace kmd {
 
-ConstraintRecord ImportConstraintA(const ConstraintA& a) {
+ConstraintRecord ImportConstraintA(ConstraintA&& a) {
     ConstraintRecord r;
     r.Name = Trimmed(a.Name);
     r.CValue1 = a.CValue1;

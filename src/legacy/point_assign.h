@@ -1,18 +1,13 @@
-// Legacy layouts of the point assignment tables, and the table framing shared
-// by the assignment families (a 32-bit count, then the records).
+// Legacy layouts of the point assignment tables.
 #pragma once
 
-#include <string_view>
-#include <type_traits>
-
-#include "driver/conversion.h"
 #include "fileformat/encoding.h"
 #include "model/point_assign.h"
 
 namespace kmd {
 
-// "Constraint" of files up to this version: 8-character name.
-inline constexpr double kConstraintFixedNameUpTo = 8.075;
+// "Constraint" up to 8.075: an 8-character name.
+inline constexpr double kConstraintAUpTo = 8.075;
 
 struct ConstraintA {
     FixedString<8> Name;
@@ -32,7 +27,7 @@ void fields(Io& io, ConstraintA& r) {
 }
 
 // Name trimmed; the legacy CUnused is not kept.
-ConstraintRecord ImportConstraintA(const ConstraintA& a);
+ConstraintRecord ImportConstraintA(ConstraintA&& a);
 
 
 }  // namespace kmd

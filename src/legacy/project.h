@@ -10,7 +10,9 @@
 
 namespace kmd {
 
-// Project information of files up to 8.005: read and dropped.
+// Project information up to 8.005: two texts, read and dropped.
+inline constexpr double kOldProjectInformationUpTo = 8.005;
+
 struct OldProjectInformation {
     std::string Text1;
     std::string Text2;
@@ -18,7 +20,15 @@ struct OldProjectInformation {
 template <class Io>
 void fields(Io& io, OldProjectInformation& r) { io(r.Text1, r.Text2); }
 
+// Empty project information.
+ProjectInformation ImportOldProjectInformation(OldProjectInformation&& old);
+
+// Files up to 8.1925 hold no Standard table.
+inline constexpr double kNoStandardUpTo = 8.1925;
+
 // Preferences up to 7.025: no P15, nothing after P17.
+inline constexpr double kPreferencesAUpTo = 7.025;
+
 struct PreferencesA {
     PreferencesHead Head;
     std::int16_t P16 = 0;
@@ -27,7 +37,9 @@ struct PreferencesA {
 template <class Io>
 void fields(Io& io, PreferencesA& r) { io(r.Head, r.P16, r.P17); }
 
-// Preferences above 7.025 and up to 7.985: P1 to P17.
+// Preferences up to 7.985: P1 to P17.
+inline constexpr double kPreferencesBUpTo = 7.985;
+
 struct PreferencesB {
     PreferencesHead Head;
     std::int16_t P15 = 0;
@@ -37,7 +49,9 @@ struct PreferencesB {
 template <class Io>
 void fields(Io& io, PreferencesB& r) { io(r.Head, r.P15, r.P16, r.P17); }
 
-// Preferences above 7.985 and up to 8.045: P1 to P19.
+// Preferences up to 8.045: P1 to P19.
+inline constexpr double kPreferencesCUpTo = 8.045;
+
 struct PreferencesC {
     PreferencesHead Head;
     std::int16_t P15 = 0;
@@ -49,16 +63,33 @@ struct PreferencesC {
 template <class Io>
 void fields(Io& io, PreferencesC& r) { io(r.Head, r.P15, r.P16, r.P17, r.P18, r.P19); }
 
-PreferencesRecord ImportPreferencesA(const PreferencesA& a);
-PreferencesRecord ImportPreferencesB(const PreferencesB& b);
-PreferencesRecord ImportPreferencesC(const PreferencesC& c);
+// Values a layout lacks are -1 (P15, P18, P19; P20 from C on).
+PreferencesRecord ImportPreferencesA(PreferencesA&& a);
+PreferencesRecord ImportPreferencesB(PreferencesB&& b);
+PreferencesRecord ImportPreferencesC(PreferencesC&& c);
 
-// Parameter blocks of 84 bytes (up to 7.985) and 100 bytes (up to 8.065), widened
-// into the 172-byte block; words the short block lacks keep their values.
-void WidenParameterBlock84(const Bytes<84>& from, ParameterBlock& to);
-void WidenParameterBlock100(const Bytes<100>& from, ParameterBlock& to);
+// The 216 bytes in front of the project text, skipped in every version.
+inline constexpr std::size_t kSkippedSettingsBytes = 216;
+
+// Parameter blocks of 84 bytes up to 7.985 and of 100 bytes up to 8.065, widened
+// into the 172-byte block; words the short block lacks are 0.
+inline constexpr double kParameterBlock84UpTo = 7.985;
+inline constexpr double kParameterBlock100UpTo = 8.065;
+
+ParameterBlock WidenParameterBlock84(Bytes<84>&& from);
+ParameterBlock WidenParameterBlock100(Bytes<100>&& from);
+
+// Up to 8.065 the list and series records have a fixed size and are skipped.
+inline constexpr double kSkippedListsUpTo = 8.065;
+inline constexpr std::size_t kSkippedListBytes = 40;
+inline constexpr std::size_t kSkippedSeriesBytes = 68;
+
+// Up to 9.035: no settings flag, and no second parameter block, list or series.
+inline constexpr double kNoSecondParametersUpTo = 9.035;
 
 // Font record up to 8.005: six 16-bit and two 32-bit values.
+inline constexpr double kFontAUpTo = 8.005;
+
 struct FontRecordA {
     std::array<std::int16_t, 6> Words{};
     std::array<std::int32_t, 2> Values{};
@@ -66,7 +97,9 @@ struct FontRecordA {
 template <class Io>
 void fields(Io& io, FontRecordA& r) { io(r.Words, r.Values); }
 
-// Above 8.005 and up to 8.065: plus the first flag.
+// Up to 8.065: plus the first flag.
+inline constexpr double kFontBUpTo = 8.065;
+
 struct FontRecordB {
     std::array<std::int16_t, 6> Words{};
     std::array<std::int32_t, 2> Values{};
@@ -75,7 +108,9 @@ struct FontRecordB {
 template <class Io>
 void fields(Io& io, FontRecordB& r) { io(r.Words, r.Values, r.Flag1); }
 
-// Above 8.065 and up to 8.105: all three flags, no font name.
+// Up to 8.105: all three flags, no font name.
+inline constexpr double kFontCUpTo = 8.105;
+
 struct FontRecordC {
     std::array<std::int16_t, 6> Words{};
     std::array<std::int32_t, 2> Values{};
@@ -84,7 +119,9 @@ struct FontRecordC {
 template <class Io>
 void fields(Io& io, FontRecordC& r) { io(r.Words, r.Values, r.Flags); }
 
-// Above 8.105 and up to 8.905: the current record with four trailing values.
+// Up to 8.905: the current record with four trailing values.
+inline constexpr double kFontDUpTo = 8.905;
+
 struct FontRecordD {
     std::array<std::int16_t, 6> Words{};
     std::array<std::int32_t, 2> Values{};
@@ -95,13 +132,15 @@ struct FontRecordD {
 template <class Io>
 void fields(Io& io, FontRecordD& r) { io(r.Words, r.Values, r.Flags, r.FontName, r.Trailing); }
 
-// Each overlays what its layout holds on `r`; other fields keep their values.
-void ImportFontA(const FontRecordA& a, FontRecord& r);
-void ImportFontB(const FontRecordB& b, FontRecord& r);
-void ImportFontC(const FontRecordC& c, FontRecord& r);
-void ImportFontD(const FontRecordD& d, FontRecord& r);
+// Fields a layout lacks keep their defaults, but for the -1s of the older ones.
+FontRecord ImportFontA(FontRecordA&& a);
+FontRecord ImportFontB(FontRecordB&& b);
+FontRecord ImportFontC(FontRecordC&& c);
+FontRecord ImportFontD(FontRecordD&& d);
 
 // Extended record up to 7.985 (46 bytes).
+inline constexpr double kExtendedAUpTo = 7.985;
+
 struct ExtendedRecordA {
     Bytes<36> Block{};
     std::array<std::int16_t, 3> Words{};
@@ -110,7 +149,9 @@ struct ExtendedRecordA {
 template <class Io>
 void fields(Io& io, ExtendedRecordA& r) { io(r.Block, r.Words, r.Value1); }
 
-// Above 7.985 and up to 8.125: the current record up to its item array.
+// Up to 8.125: the current record up to its item array.
+inline constexpr double kExtendedBUpTo = 8.125;
+
 struct ExtendedRecordB {
     Bytes<36> Block{};
     DynArray<double> Reals;
@@ -122,8 +163,8 @@ struct ExtendedRecordB {
 template <class Io>
 void fields(Io& io, ExtendedRecordB& r) { io(r.Block, r.Reals, r.Words, r.Values, r.ItemCount, r.Items); }
 
-// Each overlays what its layout holds on `r`; other fields keep their values.
-void ImportExtendedA(const ExtendedRecordA& a, ExtendedRecord& r);
-void ImportExtendedB(ExtendedRecordB&& b, ExtendedRecord& r);
+// Fields a layout lacks keep their defaults.
+ExtendedRecord ImportExtendedA(ExtendedRecordA&& a);
+ExtendedRecord ImportExtendedB(ExtendedRecordB&& b);
 
 }  // namespace kmd

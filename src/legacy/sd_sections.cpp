@@ -23,6 +23,25 @@ DynArray<double> Matrix3x3(const std::array<double, 9>& byColumns) {
     return m;
 }
 
+// The (1..3, 1..3) part of a matrix with wider bounds; a matrix that lacks it
+// is left for the record check.
+void CutToSdMatrix(DynArray<double>& m) {
+    if (m.dims.size() != 2 || IsSdMatrix(m)) return;
+    for (const ArrayDim& d : m.dims)
+        if (d.lower > 1 || std::int64_t(d.lower) + d.count - 1 < 3) return;
+    std::array<double, 9> byColumns{};
+    for (std::int64_t j = 1; j <= 3; ++j)
+        for (std::int64_t i = 1; i <= 3; ++i)
+            byColumns[std::size_t(i - 1 + 3 * (j - 1))] =
+                m.items[std::size_t((i - m.dims[0].lower) + (j - m.dims[1].lower) * std::int64_t(m.dims[0].count))];
+    m = Matrix3x3(byColumns);
+}
+
+void CutMatrices(DynArray<SdItemB>& itemsB, DynArray<SdItemC>& itemsC) {
+    for (SdItemB& b : itemsB.items) CutToSdMatrix(b.MatrixB);
+    for (SdItemC& c : itemsC.items) CutToSdMatrix(c.MatrixC);
+}
+
 // Elements 1..n taken by subscript from a legacy array (n > 0).
 template <class T>
 DynArray<T> TakeOneBased(const DynArray<T>& held, std::int32_t n, const char* what) {
@@ -177,6 +196,7 @@ SDSectionRecord ImportSDSectionD3(SDSectionD3&& s) {
     r.ItemsC = std::move(s.ItemsC);
     r.ItemsD = std::move(s.ItemsD);
     r.SdBlock = s.SdBlock;
+    CutMatrices(r.ItemsB, r.ItemsC);
     return r;
 }
 
@@ -187,6 +207,7 @@ SDSectionRecord ImportSDSectionD2(SDSectionD2&& s) {
     r.ItemsC = std::move(s.ItemsC);
     r.ItemsD = ConvertAll<SdItemD>(std::move(s.ItemsD), ImportSdItemD2);
     r.SdBlock = WidenSdBlock(s.SdBlock);
+    CutMatrices(r.ItemsB, r.ItemsC);
     return r;
 }
 

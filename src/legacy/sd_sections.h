@@ -97,6 +97,11 @@ struct SdItemE3 {
 template <class Io>
 void fields(Io& io, SdItemE3& r) { io(r.Head, r.Reals); }
 
+// "SDSection" up to 8.075 (D1), up to 8.405 (D2) and up to 9.525 (D3).
+inline constexpr double kSDSectionD1UpTo = 8.075;
+inline constexpr double kSDSectionD2UpTo = 8.405;
+inline constexpr double kSDSectionD3UpTo = 9.525;
+
 // The record up to 9.525, by its item types and the size of SdBlock.
 template <class ItemA, class ItemB, class ItemC, class ItemD, std::size_t BlockSize>
 struct SDSectionLegacy {
@@ -152,6 +157,7 @@ Bytes<192> WidenSdBlock(const Bytes<176>& b);
 
 // ItemsE is never written, so it is neither converted nor kept. The D1 items
 // 1 to each count are converted (SDSectionCorrupt when the legacy array lacks one).
+// Matrices of any bounds holding (1..3, 1..3) are cut to those bounds.
 SDSectionRecord ImportSDSectionD3(SDSectionD3&& s);
 SDSectionRecord ImportSDSectionD2(SDSectionD2&& s);
 SDSectionRecord ImportSDSectionD1(SDSectionD1&& s);

@@ -39,33 +39,39 @@ bool RenumberKindCode(std::int32_t legacy, std::int32_t& current) {
     return true;
 }
 
-FrameSectionRecord ImportSectionS1(SectionS1 s, std::int32_t kindCode) {
+FrameSectionRecord ImportSectionS1(SectionS1&& s, std::int32_t kindCode) {
     FrameSectionRecord r = CommonFields(s);
     r.Values1 = {s.Cell1, s.Cell2, 0, kindCode, s.Cell5};
     return r;
 }
 
-FrameSectionRecord ImportSectionS2(SectionS2 s) {
+FrameSectionRecord ImportSectionS2(SectionS2&& s) {
     FrameSectionRecord r = CommonFields(s);
     r.Values1 = s.Values1;
     return r;
 }
 
-FrameSectionRecord ImportSectionS3(SectionS3 s, bool keepFactors) {
+FrameSectionRecord ImportSectionS3UnitFactors(SectionS3&& s) {
     FrameSectionRecord r = CommonFields(s);
     r.Values1 = s.Values1;
-    if (keepFactors) r.Factors = s.Factors;
     return r;
 }
 
-FrameSectionRecord ImportSectionS4(SectionS4 s) {
+FrameSectionRecord ImportSectionS3(SectionS3&& s) {
     FrameSectionRecord r = CommonFields(s);
     r.Values1 = s.Values1;
     r.Factors = s.Factors;
     return r;
 }
 
-FrameSectionRecord ImportSectionS5(SectionS5 s) {
+FrameSectionRecord ImportSectionS4(SectionS4&& s) {
+    FrameSectionRecord r = CommonFields(s);
+    r.Values1 = s.Values1;
+    r.Factors = s.Factors;
+    return r;
+}
+
+FrameSectionRecord ImportSectionS5(SectionS5&& s) {
     FrameSectionRecord r = CommonFields(s);
     r.Values1 = s.Values1;
     r.Factors = s.Factors;
@@ -75,7 +81,7 @@ FrameSectionRecord ImportSectionS5(SectionS5 s) {
     return r;
 }
 
-CPRecord ImportCP(const CPRecordA& a) {
+CPRecord ImportCP(CPRecordA&& a) {
     CPRecord r;
     r.Value1 = a.Value1;
     r.Word1 = a.Word1;

@@ -20,7 +20,9 @@ struct SectionTrailer {
 template <class Io>
 void fields(Io& io, SectionTrailer& r) { io(r.Text1, r.Text2, r.Value1, r.Text3); }
 
-// S1 (up to 7.255): four cells in Values1 (no AddedValue1), old kind codes.
+// "Section" up to 7.255 (S1): four cells in Values1 (no AddedValue1), old kind codes.
+inline constexpr double kSectionS1UpTo = 7.255;
+
 struct SectionS1 {
     FixedString<32> Name;
     std::string Text1;
@@ -41,7 +43,9 @@ void fields(Io& io, SectionS1& r) {
        r.Values4);
 }
 
-// S2 (above 7.255 up to 8.005): no factors, no Code3.
+// "Section" up to 8.005 (S2): no factors, no Code3.
+inline constexpr double kSectionS2UpTo = 8.005;
+
 struct SectionS2 {
     FixedString<32> Name;
     std::string Text1;
@@ -58,7 +62,11 @@ void fields(Io& io, SectionS2& r) {
     io(r.Name, r.Text1, r.Name2, r.Values1, r.Code2, r.Block1, r.Values2, r.Values3, r.Values4);
 }
 
-// S3 (above 8.005 up to 8.055): factors, no Code3, trailer.
+// "Section" up to 8.055 (S3): factors, no Code3, trailer. Up to 8.025 the stored
+// factors are not kept.
+inline constexpr double kSectionS3UnitFactorsUpTo = 8.025;
+inline constexpr double kSectionS3UpTo = 8.055;
+
 struct SectionS3 {
     FixedString<32> Name;
     std::string Text1;
@@ -78,7 +86,9 @@ void fields(Io& io, SectionS3& r) {
        r.Trailer);
 }
 
-// S4 (above 8.055 up to 8.1925): Code3 (not kept), trailer.
+// "Section" up to 8.1925 (S4): Code3 (not kept), trailer.
+inline constexpr double kSectionS4UpTo = 8.1925;
+
 struct SectionS4 {
     FixedString<32> Name;
     std::string Text1;
@@ -99,7 +109,9 @@ void fields(Io& io, SectionS4& r) {
        r.Trailer);
 }
 
-// S5 (above 8.1925 up to 9.005): as S4 up to Values4, then Text2, Value5, Text3.
+// "Section" up to 9.005 (S5): as S4 up to Values4, then Text2, Value5, Text3.
+inline constexpr double kSectionS5UpTo = 9.005;
+
 struct SectionS5 {
     FixedString<32> Name;
     std::string Text1;
@@ -126,16 +138,18 @@ void fields(Io& io, SectionS5& r) {
 // one. Returns false when the result does not fit 32 bits.
 bool RenumberKindCode(std::int32_t legacy, std::int32_t& current);
 
-// The legacy records are taken by value so that their strings move over.
+// The strings move over. Factors the layout lacks or does not keep are 1.0.
 // `kindCode` is the renumbered code (RenumberKindCode).
-FrameSectionRecord ImportSectionS1(SectionS1 s, std::int32_t kindCode);
-FrameSectionRecord ImportSectionS2(SectionS2 s);
-// `keepFactors` is false for files up to 8.025, whose factors are all set to 1.0.
-FrameSectionRecord ImportSectionS3(SectionS3 s, bool keepFactors);
-FrameSectionRecord ImportSectionS4(SectionS4 s);
-FrameSectionRecord ImportSectionS5(SectionS5 s);
+FrameSectionRecord ImportSectionS1(SectionS1&& s, std::int32_t kindCode);
+FrameSectionRecord ImportSectionS2(SectionS2&& s);
+FrameSectionRecord ImportSectionS3UnitFactors(SectionS3&& s);
+FrameSectionRecord ImportSectionS3(SectionS3&& s);
+FrameSectionRecord ImportSectionS4(SectionS4&& s);
+FrameSectionRecord ImportSectionS5(SectionS5&& s);
 
 // "CP" up to 9.085: 21 values where the current record has 22; 96 bytes.
+inline constexpr double kCPAUpTo = 9.085;
+
 struct CPRecordA {
     std::int32_t Value1 = 0;
     std::int16_t Word1 = 0;
@@ -147,6 +161,9 @@ template <class Io>
 void fields(Io& io, CPRecordA& r) { io(r.Value1, r.Word1, r.Values, r.Word2, r.Value2); }
 
 // The 22nd value repeats the 21st.
-CPRecord ImportCP(const CPRecordA& a);
+CPRecord ImportCP(CPRecordA&& a);
+
+// "JoistData" up to 7.995: the file has no such table.
+inline constexpr double kJoistDataAbsentUpTo = 7.995;
 
 }  // namespace kmd

@@ -1,7 +1,8 @@
 #include "legacy/shell_assign.h"
 
 #include <cmath>
-#include <stdexcept>
+#include <cstdio>
+#include <string>
 
 namespace kmd {
 
@@ -13,9 +14,14 @@ std::optional<std::int32_t> RoundHalfEvenToInt32(double x) {
     return static_cast<std::int32_t>(r);
 }
 
-ShellSpringRecord ImportShellSpringA(const ShellSpringA& a) {
+ShellSpringRecord ImportShellSpringA(ShellSpringA&& a) {
     auto code = RoundHalfEvenToInt32(a.Real3);
-    if (!code) throw std::domain_error("spring code out of the 32-bit range");
+    if (!code) {
+        char text[40];
+        std::snprintf(text, sizeof text, "%.17g", a.Real3);
+        // Real3 follows Key, Tag, SValue1 and SValue2.
+        throw RecordCorrupt(std::string("spring code ") + text + " does not fit a 32-bit integer", 14);
+    }
     ShellSpringRecord r;
     r.Key = a.Key;
     r.Tag = a.Tag;

@@ -9,8 +9,8 @@
 
 namespace kmd {
 
-// "SSpring" of files up to this version holds its code as a 64-bit real.
-inline constexpr double kShellSpringRealCodeUpTo = 7.105;
+// "SSpring" up to 7.105: the code as a 64-bit real.
+inline constexpr double kShellSpringAUpTo = 7.105;
 
 struct ShellSpringA {
     std::int16_t Key = 0;
@@ -26,7 +26,8 @@ void fields(Io& io, ShellSpringA& r) { io(r.Key, r.Tag, r.SValue1, r.SValue2, r.
 // nothing when the result is outside the 32-bit range or the real is not a number.
 std::optional<std::int32_t> RoundHalfEvenToInt32(double x);
 
-// Requires a convertible Real3 (see RoundHalfEvenToInt32).
-ShellSpringRecord ImportShellSpringA(const ShellSpringA& a);
+// Real3 rounded to the code; RecordCorrupt when it does not convert (see
+// RoundHalfEvenToInt32).
+ShellSpringRecord ImportShellSpringA(ShellSpringA&& a);
 
 }  // namespace kmd

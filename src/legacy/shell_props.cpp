@@ -4,7 +4,11 @@
 
 namespace kmd {
 
+namespace {
+
 void SetDefaultShellFactors(ShellSectionRecord& r) { r.ShFactors.fill(1.0); }
+
+}  // namespace
 
 ShellSectionRecord ImportShellSectionSS1(ShellSectionSS1&& s) {
     ShellSectionRecord r;
@@ -31,6 +35,12 @@ ShellSectionRecord ImportShellSectionSS2(ShellSectionSS2&& s) {
     r.ShCode2 = s.ShCode2;
     r.ShCode3 = s.ShCode3;
     r.ShValue3 = s.ShValue3;
+    return r;
+}
+
+ShellSectionRecord ImportShellSectionSS3(ShellSectionSS3&& s) {
+    ShellSectionRecord r = std::move(s);
+    SetDefaultShellFactors(r);
     return r;
 }
 

@@ -10,7 +10,9 @@
 
 namespace kmd {
 
-// ShellSection up to 7.255: no ShCode1, no factors.
+// "ShellSection" up to 7.255: no ShCode1, no factors.
+inline constexpr double kShellSectionSS1UpTo = 7.255;
+
 struct ShellSectionSS1 {
     std::string Name;
     Bytes<36> ShBlock1{};
@@ -25,7 +27,9 @@ void fields(Io& io, ShellSectionSS1& r) {
     io(r.Name, r.ShBlock1, r.ShValue1, r.ShValue2, r.ShCode2, r.ShCode3, r.ShValue3);
 }
 
-// ShellSection above 7.255 up to 8.005: no factors.
+// "ShellSection" up to 8.005: no factors.
+inline constexpr double kShellSectionSS2UpTo = 8.005;
+
 struct ShellSectionSS2 {
     std::string Name;
     Bytes<36> ShBlock1{};
@@ -41,7 +45,14 @@ void fields(Io& io, ShellSectionSS2& r) {
     io(r.Name, r.ShBlock1, r.ShCode1, r.ShValue1, r.ShValue2, r.ShCode2, r.ShCode3, r.ShValue3);
 }
 
-// DeckInfo up to 9.145: no DeckText.
+// "ShellSection" up to 8.025: the current record, its stored factors not kept.
+inline constexpr double kShellSectionSS3UpTo = 8.025;
+
+using ShellSectionSS3 = ShellSectionRecord;
+
+// "DeckInfo" up to 9.145: no DeckText.
+inline constexpr double kDeckAUpTo = 9.145;
+
 struct DeckRecordA {
     std::string Name;
     std::int32_t DValue1 = 0;
@@ -51,11 +62,10 @@ struct DeckRecordA {
 template <class Io>
 void fields(Io& io, DeckRecordA& r) { io(r.Name, r.DValue1, r.DCode1, r.DBlock); }
 
-// Every factor 1.0, for layouts that lack the factors or whose stored factors are not kept.
-void SetDefaultShellFactors(ShellSectionRecord& r);
-
+// Every factor is 1.0.
 ShellSectionRecord ImportShellSectionSS1(ShellSectionSS1&& s);
 ShellSectionRecord ImportShellSectionSS2(ShellSectionSS2&& s);
+ShellSectionRecord ImportShellSectionSS3(ShellSectionSS3&& s);
 DeckRecord ImportDeckA(DeckRecordA&& d);
 
 }  // namespace kmd

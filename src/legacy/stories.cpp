@@ -4,7 +4,7 @@
 
 namespace kmd {
 
-DiaphragmRecord ImportDiaphragmA(const DiaphragmA& a) {
+DiaphragmRecord ImportDiaphragmA(DiaphragmA&& a) {
     DiaphragmRecord r;
     r.Name = a.Name;
     r.D1 = 0;
@@ -12,7 +12,7 @@ DiaphragmRecord ImportDiaphragmA(const DiaphragmA& a) {
     return r;
 }
 
-StoryRecord UpgradeStoryRecord(StoryRecordA&& a) {
+StoryRecord ImportStoryA(StoryRecordA&& a) {
     StoryRecord r;
     r.Name = std::move(a.Name);
     r.S1 = a.S1;

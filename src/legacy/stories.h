@@ -10,7 +10,9 @@
 
 namespace kmd {
 
-// Diaphragm up to 8.505 (10 bytes).
+// Diaphragm up to 8.505 (10 bytes): no D1.
+inline constexpr double kDiaphragmAUpTo = 8.505;
+
 struct DiaphragmA {
     FixedString<8> Name;
     std::int16_t Word1 = 0;
@@ -19,9 +21,11 @@ template <class Io>
 void fields(Io& io, DiaphragmA& r) { io(r.Name, r.Word1); }
 
 // D1 := 0; the value read becomes D2.
-DiaphragmRecord ImportDiaphragmA(const DiaphragmA& a);
+DiaphragmRecord ImportDiaphragmA(DiaphragmA&& a);
 
 // Story up to 7.985: no S2, S3 or S19.
+inline constexpr double kStoryAUpTo = 7.985;
+
 struct StoryRecordA {
     std::string Name;
     Bytes<20> S1{};
@@ -35,6 +39,6 @@ template <class Io>
 void fields(Io& io, StoryRecordA& r) { io(r.Name, r.S1, r.S4, r.S5, r.S6ToS16, r.S17, r.S18); }
 
 // Keeps the arrays with their bounds; S2 := zero bytes, S3 := 0, S19 := -1.
-StoryRecord UpgradeStoryRecord(StoryRecordA&& a);
+StoryRecord ImportStoryA(StoryRecordA&& a);
 
 }  // namespace kmd

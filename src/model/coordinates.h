@@ -62,8 +62,10 @@ struct CoordSystemRecord {
 };
 template <class Io>
 void fields(Io& io, CoordSystemRecord& r) {
-    io(r.Name, r.C1, r.Matrix, r.C2, r.C3, r.GridCount1, r.GridCount2, r.GridCount3, r.Grid1, r.Grid2, r.Grid3,
-       r.GridCount4, r.C4, r.Grid4, r.C5, r.C6);
+    io(r.Name, r.C1, ZeroBasedRows<3, 3>(r.Matrix), r.C2, r.C3, r.GridCount1, r.GridCount2, r.GridCount3,
+       Counted(r.Grid1, r.GridCount1, "grid 1"), Counted(r.Grid2, r.GridCount2, "grid 2"),
+       Counted(r.Grid3, r.GridCount3, "grid 3"), r.GridCount4, r.C4, Counted(r.Grid4, r.GridCount4, "grid 4"), r.C5,
+       r.C6);
 }
 
 struct ReferenceLineRecord {
@@ -83,14 +85,14 @@ template <class Io>
 void fields(Io& io, ReferencePlaneRecord& r) { io(r.Values, r.Word1, r.Word2); }
 
 struct CoordinateData {
-    Table<CoordSystemRecord> CoordSystem;
-    Table<ReferenceLineRecord> ReferenceLine;
-    Table<ReferencePlaneRecord> ReferencePlane;
+    Table<CoordSystemRecord> CoordSystem{"CoordSystem", Allocator::Table};
+    Table<ReferenceLineRecord> ReferenceLine{"ReferenceLine", Allocator::Table};
+    Table<ReferencePlaneRecord> ReferencePlane{"ReferencePlane", Allocator::Table};
 
     void Register(TableRegistry& reg) {
-        reg.Add("CoordSystem", Allocator::Table, CoordSystem);
-        reg.Add("ReferenceLine", Allocator::Table, ReferenceLine);
-        reg.Add("ReferencePlane", Allocator::Table, ReferencePlane);
+        reg.Add(CoordSystem);
+        reg.Add(ReferenceLine);
+        reg.Add(ReferencePlane);
     }
 };
 

@@ -10,14 +10,14 @@
 namespace kmd {
 
 // "FFixity": Fixity(i, j), i 1..6, j 1..2, held by columns: (i, j) is
-// Fixity[6 * (j - 1) + (i - 1)].
+// Fixity[6 * (j - 1) + (i - 1)]; the current file holds it row after row.
 struct FrameFixityRecord {
     std::int16_t Key = 0;
     std::int32_t Tag = 0;
     std::array<double, 12> Fixity{};
 };
 template <class Io>
-void fields(Io& io, FrameFixityRecord& r) { io(r.Key, r.Tag, r.Fixity); }
+void fields(Io& io, FrameFixityRecord& r) { io(r.Key, r.Tag, ZeroBasedRows<6, 2>(r.Fixity)); }
 
 // "FOffset": Offsets(i, j), i 1..3, j 1..2, held by columns: (i, j) is
 // Offsets[3 * (j - 1) + (i - 1)].
@@ -28,7 +28,7 @@ struct FrameOffsetRecord {
     std::int32_t OffsetTag = 0;
 };
 template <class Io>
-void fields(Io& io, FrameOffsetRecord& r) { io(r.Key, r.Tag, r.Offsets, r.OffsetTag); }
+void fields(Io& io, FrameOffsetRecord& r) { io(r.Key, r.Tag, ZeroBasedRows<3, 2>(r.Offsets), r.OffsetTag); }
 
 // "FModifier"
 struct FrameModifierRecord {
@@ -37,7 +37,7 @@ struct FrameModifierRecord {
     std::array<double, 8> Modifiers{};
 };
 template <class Io>
-void fields(Io& io, FrameModifierRecord& r) { io(r.Key, r.Tag, r.Modifiers); }
+void fields(Io& io, FrameModifierRecord& r) { io(r.Key, r.Tag, ZeroBased(r.Modifiers)); }
 
 // "FLink"
 struct FrameLinkRecord {
@@ -76,22 +76,22 @@ template <class Io>
 void fields(Io& io, FrameMomentBeamRecord& r) { io(r.Key, r.Tag, r.Block1); }
 
 struct FrameAssignData {
-    Table<FrameFixityRecord> FFixity;
-    Table<FrameOffsetRecord> FOffset;
-    Table<FrameModifierRecord> FModifier;
-    Table<FrameLinkRecord> FLink;
-    Table<FrameSpringRecord> FSpring;
-    Table<FrameMassRecord> FMass;
-    Table<FrameMomentBeamRecord> FMomentBeam;
+    Table<FrameFixityRecord> FFixity{"FFixity", Allocator::Object};
+    Table<FrameOffsetRecord> FOffset{"FOffset", Allocator::Object};
+    Table<FrameModifierRecord> FModifier{"FModifier", Allocator::Object};
+    Table<FrameLinkRecord> FLink{"FLink", Allocator::Object};
+    Table<FrameSpringRecord> FSpring{"FSpring", Allocator::Object};
+    Table<FrameMassRecord> FMass{"FMass", Allocator::Object};
+    Table<FrameMomentBeamRecord> FMomentBeam{"FMomentBeam", Allocator::Object};
 
     void Register(TableRegistry& reg) {
-        reg.Add("FFixity", Allocator::Object, FFixity);
-        reg.Add("FOffset", Allocator::Object, FOffset);
-        reg.Add("FModifier", Allocator::Object, FModifier);
-        reg.Add("FLink", Allocator::Object, FLink);
-        reg.Add("FSpring", Allocator::Object, FSpring);
-        reg.Add("FMass", Allocator::Object, FMass);
-        reg.Add("FMomentBeam", Allocator::Object, FMomentBeam);
+        reg.Add(FFixity);
+        reg.Add(FOffset);
+        reg.Add(FModifier);
+        reg.Add(FLink);
+        reg.Add(FSpring);
+        reg.Add(FMass);
+        reg.Add(FMomentBeam);
     }
 };
 

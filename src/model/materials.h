@@ -16,10 +16,12 @@ struct MaterialCurve {
     DynArray<double> Y;
 };
 template <class Io>
-void fields(Io& io, MaterialCurve& c) { io(c.PointCount, c.X, c.Y); }
+void fields(Io& io, MaterialCurve& c) {
+    io(c.PointCount, Counted(c.X, c.PointCount, "material curve X"), Counted(c.Y, c.PointCount, "material curve Y"));
+}
 
 // "Material": also the newest legacy layout. Curves are held with the bounds
-// the file gave them; the writer rebuilds them 0-based.
+// the file gave them and written 0-based.
 struct MaterialRecord {
     std::string Name;
     std::string TypeCode;
@@ -33,12 +35,14 @@ struct MaterialRecord {
 };
 template <class Io>
 void fields(Io& io, MaterialRecord& r) {
-    io(r.Name, r.TypeCode, r.ValueBlock1, r.CurveCount, r.Curves, r.ValueBlock2, r.AddedText1, r.AddedValue,
-       r.AddedText2);
+    io(r.Name, r.TypeCode, r.ValueBlock1, r.CurveCount, Counted(r.Curves, r.CurveCount, "material curves"),
+       r.ValueBlock2, r.AddedText1, r.AddedValue, r.AddedText2);
 }
 
 // "MT": also the legacy layout above 8.075. The arrays are written with fixed
 // bounds 0..kMTArraySizes[k].
+inline constexpr std::int32_t kMTArraySizes[6] = {3, 3, 15, 6, 6, 6};
+
 struct MTRecord {
     std::int32_t Value1 = 0;
     std::int32_t Value2 = 0;
@@ -54,18 +58,19 @@ struct MTRecord {
 };
 template <class Io>
 void fields(Io& io, MTRecord& r) {
-    io(r.Value1, r.Value2, r.Value3, r.Array1, r.Array2, r.Array3, r.Array4, r.Array5, r.Value4, r.Value5, r.Array6);
+    io(r.Value1, r.Value2, r.Value3, Counted(r.Array1, kMTArraySizes[0], "MT array 1"),
+       Counted(r.Array2, kMTArraySizes[1], "MT array 2"), Counted(r.Array3, kMTArraySizes[2], "MT array 3"),
+       Counted(r.Array4, kMTArraySizes[3], "MT array 4"), Counted(r.Array5, kMTArraySizes[4], "MT array 5"), r.Value4,
+       r.Value5, Counted(r.Array6, kMTArraySizes[5], "MT array 6"));
 }
 
-inline constexpr std::int32_t kMTArraySizes[6] = {3, 3, 15, 6, 6, 6};
-
 struct MaterialData {
-    Table<MaterialRecord> Material;
-    Table<MTRecord> MT;
+    Table<MaterialRecord> Material{"Material", Allocator::Table};
+    Table<MTRecord> MT{"MT", Allocator::Table};
 
     void Register(TableRegistry& reg) {
-        reg.Add("Material", Allocator::Table, Material);
-        reg.Add("MT", Allocator::Table, MT);
+        reg.Add(Material);
+        reg.Add(MT);
     }
 };
 

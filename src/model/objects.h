@@ -1,8 +1,8 @@
 // Point, line and area objects and the default object records.
 //
 // 4-byte values are carried as 32-bit integers; booleans are the 16-bit values
-// the file holds. Fixed groups are held inline; only the current file's writer
-// turns them into 0-based dynamic arrays.
+// the file holds. Fixed groups are held inline; the current file holds them as
+// 0-based dynamic arrays, and the matrices row after row.
 #pragma once
 
 #include <array>
@@ -37,7 +37,7 @@ struct PointObjectRecord {
 template <class Io>
 void fields(Io& io, PointObjectRecord& r) {
     io(r.Label, r.PValue1, r.PValue2, r.PValue3, r.PValue4, r.PBlock1, r.PCode1, r.PCode2, r.PCode3, r.PCode4,
-       r.PFlags1, r.PFlags2, r.PValue5, r.PValue6, r.PBlock2, r.PValue7, r.PText);
+       ZeroBased(r.PFlags1), ZeroBased(r.PFlags2), r.PValue5, r.PValue6, r.PBlock2, r.PValue7, r.PText);
 }
 
 // "LineObjects".
@@ -98,18 +98,18 @@ template <class Io> void F31(Io& io, LineObjectRecord& r) {
 }
 // Fields 1 to 35.
 template <class Io> void F1To35(Io& io, LineObjectRecord& r) {
-    io(r.Label, r.LValue1, r.LValue2, r.LEnds, r.LValue3, r.LValue4, r.LValue5, r.LCode1, r.LValue6, r.LValue7,
-       r.LZero1, r.LReal1, r.LBlock1, r.LCode2);
+    io(r.Label, r.LValue1, r.LValue2, ZeroBased(r.LEnds), r.LValue3, r.LValue4, r.LValue5, r.LCode1, r.LValue6,
+       r.LValue7, r.LZero1, r.LReal1, r.LBlock1, r.LCode2);
     F11(io, r);
-    io(r.LMatrix);
+    io(ZeroBasedRows<3, 3>(r.LMatrix));
     F13(io, r);
     io(r.LValue15, r.LValue16, r.LCode3, r.LReal2, r.LValue17, r.LCode4);
     F20(io, r);
-    io(r.LValue24, r.LSwitch, r.LCode5, r.LRefs, r.LCode6, r.LCode7);
+    io(r.LValue24, r.LSwitch, r.LCode5, ZeroBased(r.LRefs), r.LCode6, r.LCode7);
     F27(io, r);
     io(r.LValue32, r.LCode8, r.LCode9, r.LZero2);
     F31(io, r);
-    io(r.LCode10, r.LCode11, r.LCode12, r.LFlags1, r.LFlags2, r.LTail);
+    io(r.LCode10, r.LCode11, r.LCode12, ZeroBased(r.LFlags1), ZeroBased(r.LFlags2), r.LTail);
 }
 }  // namespace line_groups
 
@@ -155,11 +155,12 @@ struct AreaObjectRecord {
 namespace area_groups {
 // Fields 1 to 8.
 template <class Io> void F1To8(Io& io, AreaObjectRecord& r) {
-    io(r.Label, r.AValue1, r.AValue2, r.ItemCount, r.AItems1, r.ACode1, r.ACode2, r.AValue3, r.AValue4, r.AValue5,
-       r.AValue6, r.AReal1);
+    io(r.Label, r.AValue1, r.AValue2, r.ItemCount, Counted(r.AItems1, r.ItemCount, "AItems1"), r.ACode1, r.ACode2,
+       r.AValue3, r.AValue4, r.AValue5, r.AValue6, r.AReal1);
 }
 template <class Io> void F11To14(Io& io, AreaObjectRecord& r) {
-    io(r.AValue9, r.AValue10, r.AValue11, r.AValue12, r.AMatrix, r.AReals, r.AValue13, r.AValue14, r.AValue15,
+    io(r.AValue9, r.AValue10, r.AValue11, r.AValue12, ZeroBasedRows<3, 3>(r.AMatrix), ZeroBased(r.AReals),
+       r.AValue13, r.AValue14, r.AValue15,
        r.AValue16, r.AValue17, r.AValue18, r.AValue19, r.AValue20, r.AValue21, r.AValue22, r.AValue23);
 }
 template <class Io> void F16(Io& io, AreaObjectRecord& r) {
@@ -182,13 +183,14 @@ template <class Io> void F1To19(Io& io, AreaObjectRecord& r) {
 template <class Io>
 void fields(Io& io, AreaObjectRecord& r) {
     area_groups::F1To19(io, r);
-    io(r.ACode9, r.ACode10, r.ACode11, r.ACode12, r.ACode13, r.AItems2, r.AFlags1, r.AFlags2, r.ATail, r.AText);
+    io(r.ACode9, r.ACode10, r.ACode11, r.ACode12, r.ACode13, Counted(r.AItems2, r.ItemCount, "AItems2"),
+       ZeroBased(r.AFlags1), ZeroBased(r.AFlags2), r.ATail, r.AText);
 }
 
 struct ObjectData {
-    Table<PointObjectRecord> PointObjects;
-    Table<LineObjectRecord> LineObjects;
-    Table<AreaObjectRecord> AreaObjects;
+    Table<PointObjectRecord> PointObjects{"PointObjects", Allocator::Object};
+    Table<LineObjectRecord> LineObjects{"LineObjects", Allocator::Object};
+    Table<AreaObjectRecord> AreaObjects{"AreaObjects", Allocator::Object};
 
     // Every legacy object starts from a copy of one of these.
     PointObjectRecord DefaultPointObject;
@@ -200,9 +202,9 @@ struct ObjectData {
     void BuildDefaults(std::int32_t defaultLength);
 
     void Register(TableRegistry& reg) {
-        reg.Add("PointObjects", Allocator::Object, PointObjects);
-        reg.Add("LineObjects", Allocator::Object, LineObjects);
-        reg.Add("AreaObjects", Allocator::Object, AreaObjects);
+        reg.Add(PointObjects);
+        reg.Add(LineObjects);
+        reg.Add(AreaObjects);
     }
 };
 

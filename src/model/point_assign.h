@@ -25,7 +25,8 @@ struct ConstraintRecord {
 };
 template <class Io>
 void fields(Io& io, ConstraintRecord& r) {
-    io(r.Name, r.CValue1, r.CValue2, r.CUnused, r.CRefs, r.CValue3, r.CValue4, r.CValue5, r.CCode1, r.CCode2);
+    io(r.Name, r.CValue1, r.CValue2, NotWritten(r.CUnused), ZeroBased(r.CRefs), r.CValue3, r.CValue4, r.CValue5,
+       r.CCode1, r.CCode2);
 }
 
 // Every per-object assignment record begins with Key and Tag, carried unchanged.
@@ -57,7 +58,7 @@ struct RestraintRecord {
     std::int32_t RValue = 0;
 };
 template <class Io>
-void fields(Io& io, RestraintRecord& r) { io(r.Key, r.Tag, r.RFlags, r.RValue); }
+void fields(Io& io, RestraintRecord& r) { io(r.Key, r.Tag, ZeroBased(r.RFlags), r.RValue); }
 
 // "Spring"
 struct PointSpringRecord {
@@ -66,7 +67,7 @@ struct PointSpringRecord {
     std::array<double, 21> SpringValues{};
 };
 template <class Io>
-void fields(Io& io, PointSpringRecord& r) { io(r.Key, r.Tag, r.SpringValues); }
+void fields(Io& io, PointSpringRecord& r) { io(r.Key, r.Tag, ZeroBased(r.SpringValues)); }
 
 // "JLink"
 struct PointLinkRecord {
@@ -84,25 +85,25 @@ struct PointMassRecord {
     std::array<double, 6> MassValues{};
 };
 template <class Io>
-void fields(Io& io, PointMassRecord& r) { io(r.Key, r.Tag, r.MassValues); }
+void fields(Io& io, PointMassRecord& r) { io(r.Key, r.Tag, ZeroBased(r.MassValues)); }
 
 struct PointAssignData {
-    Table<ConstraintRecord> Constraint;
-    Table<JointConstraintRecord> CJoint;
-    Table<PanelZoneRecord> PanelZone;
-    Table<RestraintRecord> Restraint;
-    Table<PointSpringRecord> Spring;
-    Table<PointLinkRecord> JLink;
-    Table<PointMassRecord> Mass;
+    Table<ConstraintRecord> Constraint{"Constraint", Allocator::Table};
+    Table<JointConstraintRecord> CJoint{"CJoint", Allocator::Object};
+    Table<PanelZoneRecord> PanelZone{"PanelZone", Allocator::Object};
+    Table<RestraintRecord> Restraint{"Restraint", Allocator::Object};
+    Table<PointSpringRecord> Spring{"Spring", Allocator::Object};
+    Table<PointLinkRecord> JLink{"JLink", Allocator::Object};
+    Table<PointMassRecord> Mass{"Mass", Allocator::Object};
 
     void Register(TableRegistry& reg) {
-        reg.Add("Constraint", Allocator::Table, Constraint);
-        reg.Add("CJoint", Allocator::Object, CJoint);
-        reg.Add("PanelZone", Allocator::Object, PanelZone);
-        reg.Add("Restraint", Allocator::Object, Restraint);
-        reg.Add("Spring", Allocator::Object, Spring);
-        reg.Add("JLink", Allocator::Object, JLink);
-        reg.Add("Mass", Allocator::Object, Mass);
+        reg.Add(Constraint);
+        reg.Add(CJoint);
+        reg.Add(PanelZone);
+        reg.Add(Restraint);
+        reg.Add(Spring);
+        reg.Add(JLink);
+        reg.Add(Mass);
     }
 };
 

@@ -3,12 +3,62 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
+#include <stdexcept>
 #include <string>
 
 #include "fileformat/encoding.h"
 #include "model/store.h"
 
 namespace kmd {
+
+// A fixed group whose element 0 is held but carries no data: written as a
+// dynamic array with bounds 0..N-1 whose element 0 is empty.
+template <class T, std::size_t N>
+struct ZeroBasedInPlaceGroup {
+    using IsFieldForm = void;
+    std::array<T, N>& held;
+
+    void WriteCurrent(Writer& out) const {
+        out.ArrayHeader0(N - 1);
+        out.AsHeld(T{});
+        out.WriteElements(std::span<const T>(held).subspan(1));
+    }
+};
+template <class T, std::size_t N>
+ZeroBasedInPlaceGroup<T, N> ZeroBasedInPlace(std::array<T, N>& a) { return {a}; }
+
+// Reals rebuilt with bounds 0..the held upper bound: element 0 empty, elements
+// 1..upper taken by subscript, so the held array needs them. An array without
+// storage is written 0..0; one with storage but no element at index 0 or above
+// is written with no elements (count 0, lower bound 0).
+struct RealsRebuiltToUpper {
+    using IsFieldForm = void;
+    DynArray<double>& held;
+    const char* what;
+
+    std::int64_t Upper() const {
+        if (!held.HasStorage()) return 0;
+        return held.Upper() < 0 ? -1 : held.Upper();
+    }
+    template <class C>
+    void Check(C& c) const {
+        if (Upper() >= 0 && !held.Holds(1, Upper()))
+            c.Fail(std::string(what) + ": the stored array lacks elements 1 to " + std::to_string(Upper()));
+    }
+    void WriteCurrent(Writer& out) const {
+        const std::int64_t upper = Upper();
+        if (upper < 0) {
+            out(std::int16_t(1), std::uint32_t(0), std::int32_t(0));
+            return;
+        }
+        if (!held.Holds(1, upper)) throw std::logic_error(std::string(what) + ": written without the record check");
+        out.ArrayHeader0(std::uint64_t(upper));
+        out.Field(0.0);
+        if (upper > 0) out.WriteElements(std::span<const double>(held.Find(1), std::size_t(upper)));
+    }
+};
+inline RealsRebuiltToUpper RebuiltToUpper(DynArray<double>& a, const char* what) { return {a, what}; }
 
 struct ModelUnitCodes {
     std::int32_t UnitSystem = 3;  // model unit-system code, 1..16
@@ -27,18 +77,20 @@ void fields(Io& io, ProjectInfoItem& r) { io(r.Text1, r.Text2); }
 struct ProjectInformation {
     std::array<std::string, 13> Texts;
     std::int32_t ItemCount = 0;
-    DynArray<ProjectInfoItem> Items;  // written with bounds 0..ItemCount
+    DynArray<ProjectInfoItem> Items;
 };
 template <class Io>
-void fields(Io& io, ProjectInformation& r) { io(r.Texts, r.ItemCount, r.Items); }
+void fields(Io& io, ProjectInformation& r) {
+    io(r.Texts, r.ItemCount, Counted(r.Items, r.ItemCount, "project information items"));
+}
 
 // A counted list of names inside a StandardRecord.
 struct StandardList {
     std::int32_t Count = 0;
-    DynArray<std::string> Names;  // written with bounds 0..Count
+    DynArray<std::string> Names;
 };
 template <class Io>
-void fields(Io& io, StandardList& r) { io(r.Count, r.Names); }
+void fields(Io& io, StandardList& r) { io(r.Count, Counted(r.Names, r.Count, "name list")); }
 
 struct StandardRecord {
     std::int16_t Word1 = 0;
@@ -78,8 +130,8 @@ struct PreferencesHead {
 };
 template <class Io>
 void fields(Io& io, PreferencesHead& r) {
-    io(r.P1, r.P2, r.P3, r.P4, r.P5, r.P6, r.P7, r.P8, r.P9, r.P10, r.P11, r.P12, r.P13, r.P14Value1,
-       r.P14Word2, r.P14Word3, r.P14Value4, r.P14Value5, r.P14Word6);
+    io(ZeroBasedInPlace(r.P1), r.P2, r.P3, ZeroBased(r.P4), r.P5, r.P6, ZeroBased(r.P7), ZeroBased(r.P8), r.P9,
+       r.P10, r.P11, r.P12, r.P13, r.P14Value1, r.P14Word2, r.P14Word3, r.P14Value4, r.P14Value5, r.P14Word6);
 }
 
 // In memory and in files above 8.045.
@@ -100,19 +152,21 @@ using ParameterBlock = Bytes<172>;
 struct ListRecord {
     std::int32_t Count = 0;
     Bytes<8> Block{};
-    DynArray<std::int32_t> Values;  // written with bounds 0..Count
+    DynArray<std::int32_t> Values;
 };
 template <class Io>
-void fields(Io& io, ListRecord& r) { io(r.Count, r.Block, r.Values); }
+void fields(Io& io, ListRecord& r) { io(r.Count, r.Block, Counted(r.Values, r.Count, "list values")); }
 
 struct SeriesRecord {
     std::int32_t Count = 0;
-    DynArray<double> Reals;          // written with bounds 0..Count
-    DynArray<std::int32_t> Values;   // written with bounds 0..Count
+    DynArray<double> Reals;
+    DynArray<std::int32_t> Values;
     Bytes<8> Block{};
 };
 template <class Io>
-void fields(Io& io, SeriesRecord& r) { io(r.Count, r.Reals, r.Values, r.Block); }
+void fields(Io& io, SeriesRecord& r) {
+    io(r.Count, Counted(r.Reals, r.Count, "series reals"), Counted(r.Values, r.Count, "series values"), r.Block);
+}
 
 struct OptionRecord {
     Bytes<6> Block{};
@@ -142,24 +196,26 @@ void fields(Io& io, ExtendedItem& r) { io(r.Value, r.Reals1, r.Reals2, r.Block);
 
 struct ExtendedRecord {
     Bytes<36> Block{};
-    DynArray<double> Reals;  // written with bounds 0..its upper bound (0 without storage)
+    DynArray<double> Reals;
     std::array<std::int16_t, 3> Words{};
     std::array<std::int32_t, 2> Values{};
     std::int32_t ItemCount = 0;
-    DynArray<ExtendedItem> Items;  // written with bounds 0..ItemCount
+    DynArray<ExtendedItem> Items;
     std::int32_t PairCount = 0;
-    DynArray<std::int32_t> PairValues;  // both written with bounds 0..PairCount
+    DynArray<std::int32_t> PairValues;
     DynArray<double> PairReals;
 };
 template <class Io>
 void fields(Io& io, ExtendedRecord& r) {
-    io(r.Block, r.Reals, r.Words, r.Values, r.ItemCount, r.Items, r.PairCount, r.PairValues, r.PairReals);
+    io(r.Block, RebuiltToUpper(r.Reals, "reals"), r.Words, r.Values, r.ItemCount,
+       Counted(r.Items, r.ItemCount, "items"), r.PairCount, Counted(r.PairValues, r.PairCount, "pair values"),
+       Counted(r.PairReals, r.PairCount, "pair reals"));
 }
 
 struct ProjectData {
     ModelUnitCodes UnitCodes;
     ProjectInformation Info;
-    Table<StandardRecord> Standard;
+    Table<StandardRecord> Standard{"Standard", Allocator::Table};
     PreferencesRecord Preferences;
     std::string ProjectText;
     Bytes<68> SettingsBlock{};
@@ -172,7 +228,7 @@ struct ProjectData {
     FontRecord Font;
     ExtendedRecord Extended;
 
-    void Register(TableRegistry& reg) { reg.Add("Standard", Allocator::Table, Standard); }
+    void Register(TableRegistry& reg) { reg.Add(Standard); }
 };
 
 }  // namespace kmd

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 
 #include "fileformat/encoding.h"
@@ -13,6 +14,46 @@ namespace kmd {
 // Boolean flags are carried as the 16-bit values the file holds.
 using SdFlags = DynArray<std::int16_t>;
 
+// A 3 x 3 matrix: a 2-dimensional dynamic array with bounds (1..3, 1..3), held
+// with the first subscript fastest.
+inline bool IsSdMatrix(const DynArray<double>& m) {
+    const ArrayDim d{3, 1};
+    return m.dims.size() == 2 && m.dims[0] == d && m.dims[1] == d;
+}
+
+// A matrix written as a dynamic array 0..9: element 0 zero, then row after row.
+struct SdMatrixForm {
+    using IsFieldForm = void;
+    DynArray<double>& held;
+    const char* what;
+
+    template <class Checker>
+    void Check(Checker& c) const {
+        if (!IsSdMatrix(held)) c.Fail(std::string(what) + " is not a matrix with bounds (1 to 3, 1 to 3)");
+    }
+    void WriteCurrent(Writer& out) const {
+        if (!IsSdMatrix(held)) throw std::logic_error(std::string(what) + ": written without the record check");
+        out.ArrayHeader0(9);
+        out.F64(0.0);
+        for (std::size_t i = 0; i < 3; ++i)
+            for (std::size_t j = 0; j < 3; ++j) out.F64(held.items[i + 3 * j]);
+    }
+};
+inline SdMatrixForm SdMatrix(DynArray<double>& m, const char* what) { return {m, what}; }
+
+// A field the current file holds empty, whatever the record holds: written as
+// a value-initialised T, never checked.
+template <class T>
+struct WrittenEmptyForm {
+    using IsFieldForm = void;
+    T& held;
+    template <class Checker>
+    void Check(Checker&) const {}
+    void WriteCurrent(Writer& out) const { out.Field(T{}); }
+};
+template <class T>
+WrittenEmptyForm<T> WrittenEmpty(T& v) { return {v}; }
+
 struct SdItemA {
     std::string Name;
     std::int16_t Word1 = 0;
@@ -22,7 +63,9 @@ struct SdItemA {
     SdFlags FlagsA2;  // 1..4
 };
 template <class Io>
-void fields(Io& io, SdItemA& r) { io(r.Name, r.Word1, r.Block1, r.Words, r.FlagsA1, r.FlagsA2); }
+void fields(Io& io, SdItemA& r) {
+    io(r.Name, r.Word1, r.Block1, r.Words, Counted(r.FlagsA1, 4, "FlagsA1"), Counted(r.FlagsA2, 4, "FlagsA2"));
+}
 
 struct SdItemB {
     std::string Name;
@@ -36,7 +79,8 @@ struct SdItemB {
 };
 template <class Io>
 void fields(Io& io, SdItemB& r) {
-    io(r.Name, r.RefsB, r.Block1, r.MatrixB, r.Word1, r.Words, r.FlagsB1, r.FlagsB2);
+    io(r.Name, Counted(r.RefsB, 2, "RefsB"), r.Block1, SdMatrix(r.MatrixB, "MatrixB"), r.Word1, r.Words,
+       Counted(r.FlagsB1, 4, "FlagsB1"), Counted(r.FlagsB2, 4, "FlagsB2"));
 }
 
 struct SdItemC {
@@ -56,8 +100,9 @@ struct SdItemC {
 };
 template <class Io>
 void fields(Io& io, SdItemC& r) {
-    io(r.Name, r.PointCountC, r.IntsC1, r.RealsC1, r.Block1, r.Block2, r.RealsC2, r.MatrixC, r.Words, r.Block3,
-       r.IntsC2, r.FlagsC1, r.FlagsC2);
+    io(r.Name, r.PointCountC, Counted(r.IntsC1, r.PointCountC, "IntsC1"), Counted(r.RealsC1, r.PointCountC, "RealsC1"),
+       r.Block1, r.Block2, Counted(r.RealsC2, 4, "RealsC2"), SdMatrix(r.MatrixC, "MatrixC"), r.Words, r.Block3,
+       Counted(r.IntsC2, r.PointCountC, "IntsC2"), Counted(r.FlagsC1, 4, "FlagsC1"), Counted(r.FlagsC2, 4, "FlagsC2"));
 }
 
 // The 86-byte head is split around RefC (bytes 8..11) and KindD (bytes 56..59);
@@ -80,8 +125,10 @@ struct SdItemD {
 };
 template <class Io>
 void fields(Io& io, SdItemD& r) {
-    io(r.Head1, r.RefC, r.Head2, r.KindD, r.Head3, r.Group1, r.PointCountD, r.PointsD1, r.PointsD2, r.PointsD3,
-       r.PointsD4, r.Words, r.Block1, r.DataBlock);
+    io(r.Head1, r.RefC, r.Head2, r.KindD, r.Head3, r.Group1, r.PointCountD,
+       Counted(r.PointsD1, r.PointCountD, "PointsD1"), Counted(r.PointsD2, r.PointCountD, "PointsD2"),
+       Counted(r.PointsD3, r.PointCountD, "PointsD3"), Counted(r.PointsD4, r.PointCountD, "PointsD4"), r.Words,
+       r.Block1, r.DataBlock);
 }
 
 // Items whose KindD is this take their point count from the referenced ItemsC entry.
@@ -116,7 +163,7 @@ struct SDSectionRecord {
     std::int16_t SdCode5 = 0;
     std::array<std::int32_t, 4> SdValues5{};  // followed by RealCount, the fifth value
     std::int32_t RealCount = 0;
-    DynArray<double> SdReals;  // 1..RealCount
+    DynArray<double> SdReals;  // 1..SdRealsUpper()
     std::int16_t SdCode6 = 0;
     std::int16_t SdCode7 = 0;
     std::int16_t SdCode8 = 0;
@@ -124,21 +171,32 @@ struct SDSectionRecord {
     std::int32_t SdValue7 = 0;
     std::int32_t SdValue8 = 0;
     std::int32_t CountE = 0;
-    DynArray<SdItemE> ItemsE;  // never written to the current file
-    std::int16_t SdCode9 = 0;
+    DynArray<SdItemE> ItemsE;  // written without storage
+    std::int16_t SdCode9 = 0;  // written as 0
+
+    // Elements of SdReals the current file holds: RealCount, or fewer when the
+    // stored array ends earlier.
+    std::int64_t SdRealsUpper() const {
+        const std::int64_t stored = SdReals.HasStorage() ? SdReals.Upper() : 0;
+        return RealCount < stored ? RealCount : stored;
+    }
 };
+// Every item array and every array inside an item is written with bounds 0 to
+// its count. The SdReals count is worked out whenever the list is used; only the
+// record check and the current writer take it, both after reading.
 template <class Io>
 void fields(Io& io, SDSectionRecord& r) {
-    io(r.Name, r.SdCode1, r.SdValue1, r.SdValue2, r.CountA, r.ItemsA, r.CountB, r.ItemsB, r.CountC, r.ItemsC,
-       r.CountD, r.ItemsD, r.SdValues3, r.SdBlock, r.SdCode2, r.SdValue4, r.SdCode3, r.SdCode4, r.SdCode5,
-       r.SdValues5, r.RealCount, r.SdReals, r.SdCode6, r.SdCode7, r.SdCode8, r.SdValue6, r.SdValue7, r.SdValue8,
-       r.CountE, r.ItemsE, r.SdCode9);
+    io(r.Name, r.SdCode1, r.SdValue1, r.SdValue2, r.CountA, Counted(r.ItemsA, r.CountA, "ItemsA"), r.CountB,
+       Counted(r.ItemsB, r.CountB, "ItemsB"), r.CountC, Counted(r.ItemsC, r.CountC, "ItemsC"), r.CountD,
+       Counted(r.ItemsD, r.CountD, "ItemsD"), r.SdValues3, r.SdBlock, r.SdCode2, r.SdValue4, r.SdCode3, r.SdCode4,
+       r.SdCode5, r.SdValues5, r.RealCount, Counted(r.SdReals, r.SdRealsUpper(), "SdReals"), r.SdCode6, r.SdCode7,
+       r.SdCode8, r.SdValue6, r.SdValue7, r.SdValue8, r.CountE, WrittenEmpty(r.ItemsE), WrittenEmpty(r.SdCode9));
 }
 
 struct SDSectionData {
-    Table<SDSectionRecord> SDSection;
+    Table<SDSectionRecord> SDSection{"SDSection", Allocator::Table};
 
-    void Register(TableRegistry& reg) { reg.Add("SDSection", Allocator::Table, SDSection); }
+    void Register(TableRegistry& reg) { reg.Add(SDSection); }
 };
 
 }  // namespace kmd

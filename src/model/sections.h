@@ -4,14 +4,31 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "fileformat/encoding.h"
 #include "model/store.h"
 
 namespace kmd {
 
+// Fixed-length characters written as a variable-length string, without the
+// blank padding (Trim) or as they are.
+template <std::size_t N, bool Trim>
+struct FixedAsStringForm {
+    using IsFieldForm = void;
+    FixedString<N>& held;
+    void WriteCurrent(Writer& out) const {
+        if constexpr (Trim) out.Field(Trimmed(held));
+        else out.Field(std::string_view(held.chars.data(), N));
+    }
+};
+template <std::size_t N>
+FixedAsStringForm<N, true> AsTrimmedString(FixedString<N>& s) { return {s}; }
+template <std::size_t N>
+FixedAsStringForm<N, false> AsString(FixedString<N>& s) { return {s}; }
+
 // "Section" in memory, and the legacy layout above 9.005. Names keep their blank
-// padding here; the writer trims them.
+// padding here and are written trimmed.
 struct FrameSectionRecord {
     FixedString<32> Name;
     std::string Text1;
@@ -35,8 +52,8 @@ struct FrameSectionRecord {
 };
 template <class Io>
 void fields(Io& io, FrameSectionRecord& r) {
-    io(r.Name, r.Text1, r.Name2, r.Values1, r.Code2, r.Block1, r.Values2, r.Factors, r.Values3, r.Code3, r.Values4,
-       r.Text2, r.Value5, r.Text3, r.Text4, r.Text5);
+    io(AsTrimmedString(r.Name), r.Text1, AsTrimmedString(r.Name2), r.Values1, AsString(r.Code2), r.Block1, r.Values2,
+       ZeroBased(r.Factors), r.Values3, r.Code3, r.Values4, r.Text2, r.Value5, r.Text3, r.Text4, r.Text5);
 }
 
 // "AUTO": 8 plain bytes.
@@ -83,7 +100,7 @@ void fields(Io& io, PierSectionRecord& r) { io(r.Name, r.Block1, r.Block2); }
 using JoistSegment = Bytes<32>;
 
 // "JoistData" in memory and in legacy files; Segments are subscripts
-// 1..SegmentCount, held with the bounds the file gave them.
+// 1..SegmentCount, held with the bounds the file gave them and written 0-based.
 struct JoistRecord {
     std::string Name;
     Bytes<40> Block1{};
@@ -96,26 +113,27 @@ struct JoistRecord {
 };
 template <class Io>
 void fields(Io& io, JoistRecord& r) {
-    io(r.Name, r.Block1, r.Text1, r.Block2, r.SegmentCount, r.Segments, r.Value1, r.Word1);
+    io(r.Name, r.Block1, r.Text1, r.Block2, r.SegmentCount, Counted(r.Segments, r.SegmentCount, "joist segments"),
+       r.Value1, r.Word1);
 }
 
 struct SectionData {
-    Table<FrameSectionRecord> Section;
-    Table<AutoSelectRecord> AUTO;
-    Table<VSRecord> VS;
-    Table<RebarRecord> Rebar;
-    Table<CPRecord> CP;
-    Table<PierSectionRecord> PierSection;
-    Table<JoistRecord> JoistData;
+    Table<FrameSectionRecord> Section{"Section", Allocator::Table};
+    Table<AutoSelectRecord> AUTO{"AUTO", Allocator::Table};
+    Table<VSRecord> VS{"VS", Allocator::Table};
+    Table<RebarRecord> Rebar{"Rebar", Allocator::Table};
+    Table<CPRecord> CP{"CP", Allocator::Table};
+    Table<PierSectionRecord> PierSection{"PierSection", Allocator::Table};
+    Table<JoistRecord> JoistData{"JoistData", Allocator::Table};
 
     void Register(TableRegistry& reg) {
-        reg.Add("Section", Allocator::Table, Section);
-        reg.Add("AUTO", Allocator::Table, AUTO);
-        reg.Add("VS", Allocator::Table, VS);
-        reg.Add("Rebar", Allocator::Table, Rebar);
-        reg.Add("CP", Allocator::Table, CP);
-        reg.Add("PierSection", Allocator::Table, PierSection);
-        reg.Add("JoistData", Allocator::Table, JoistData);
+        reg.Add(Section);
+        reg.Add(AUTO);
+        reg.Add(VS);
+        reg.Add(Rebar);
+        reg.Add(CP);
+        reg.Add(PierSection);
+        reg.Add(JoistData);
     }
 };
 

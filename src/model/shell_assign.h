@@ -1,6 +1,7 @@
 // Shell assignments.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -9,6 +10,20 @@
 
 namespace kmd {
 
+// The six stored shell modifiers, written as the ten of the current file (bounds
+// 0..10, element 0 empty, modifiers 7 to 10 are 1.0).
+struct WidenedModifiers {
+    using IsFieldForm = void;
+    std::array<double, 6>& held;
+
+    void WriteCurrent(Writer& out) const {
+        std::array<double, 10> m{};
+        std::copy(held.begin(), held.end(), m.begin());
+        std::fill(m.begin() + 6, m.end(), 1.0);
+        ZeroBased(m).WriteCurrent(out);
+    }
+};
+
 // "ShModifier"
 struct ShellModifierRecord {
     std::int16_t Key = 0;
@@ -16,7 +31,7 @@ struct ShellModifierRecord {
     std::array<double, 6> ShellModifiers{};
 };
 template <class Io>
-void fields(Io& io, ShellModifierRecord& r) { io(r.Key, r.Tag, r.ShellModifiers); }
+void fields(Io& io, ShellModifierRecord& r) { io(r.Key, r.Tag, WidenedModifiers{r.ShellModifiers}); }
 
 // "SSpring"
 struct ShellSpringRecord {
@@ -39,14 +54,14 @@ template <class Io>
 void fields(Io& io, ShellMassRecord& r) { io(r.Key, r.Tag, r.Block1); }
 
 struct ShellAssignData {
-    Table<ShellModifierRecord> ShModifier;
-    Table<ShellSpringRecord> SSpring;
-    Table<ShellMassRecord> SMass;
+    Table<ShellModifierRecord> ShModifier{"ShModifier", Allocator::Object};
+    Table<ShellSpringRecord> SSpring{"SSpring", Allocator::Object};
+    Table<ShellMassRecord> SMass{"SMass", Allocator::Object};
 
     void Register(TableRegistry& reg) {
-        reg.Add("ShModifier", Allocator::Object, ShModifier);
-        reg.Add("SSpring", Allocator::Object, SSpring);
-        reg.Add("SMass", Allocator::Object, SMass);
+        reg.Add(ShModifier);
+        reg.Add(SSpring);
+        reg.Add(SMass);
     }
 };
 

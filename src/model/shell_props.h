@@ -23,7 +23,8 @@ struct ShellSectionRecord {
 };
 template <class Io>
 void fields(Io& io, ShellSectionRecord& r) {
-    io(r.Name, r.ShBlock1, r.ShCode1, r.ShValue1, r.ShValue2, r.ShFactors, r.ShCode2, r.ShCode3, r.ShValue3);
+    io(r.Name, r.ShBlock1, r.ShCode1, r.ShValue1, r.ShValue2, ZeroBased(r.ShFactors), r.ShCode2, r.ShCode3,
+       r.ShValue3);
 }
 
 struct DeckRecord {
@@ -64,20 +65,22 @@ struct LinkPropertyRecord {
 };
 template <class Io>
 void fields(Io& io, LinkPropertyRecord& r) {
-    io(r.Name, r.LpValue1, r.LpValue2, r.LpValue3, r.LpReals1, r.LpValue4, r.LpValue5, r.LpValue6, r.LpValue7,
-       r.LpValue8, r.LpValue9, r.LpReals2, r.LpReals3, r.LpReals4, r.LpReals5, r.LpReals6, r.LpFlags1, r.LpFlags2,
-       r.LpInts1, r.LpInts2, r.LpInts3, r.LpReals7, r.LpCode1, r.LpCode2);
+    io(r.Name, r.LpValue1, r.LpValue2, r.LpValue3, ZeroBased(r.LpReals1), r.LpValue4, r.LpValue5, r.LpValue6,
+       r.LpValue7, r.LpValue8, r.LpValue9, ZeroBased(r.LpReals2), ZeroBased(r.LpReals3), ZeroBased(r.LpReals4),
+       ZeroBased(r.LpReals5), ZeroBased(r.LpReals6), ZeroBased(r.LpFlags1), ZeroBased(r.LpFlags2),
+       ZeroBased(r.LpInts1), ZeroBased(r.LpInts2), ZeroBased(r.LpInts3), ZeroBased(r.LpReals7), r.LpCode1,
+       r.LpCode2);
 }
 
 struct ShellPropertyData {
-    Table<ShellSectionRecord> ShellSection;
-    Table<DeckRecord> DeckInfo;
-    Table<LinkPropertyRecord> NLLinkProp;
+    Table<ShellSectionRecord> ShellSection{"ShellSection", Allocator::Table};
+    Table<DeckRecord> DeckInfo{"DeckInfo", Allocator::Table};
+    Table<LinkPropertyRecord> NLLinkProp{"NLLinkProp", Allocator::Table};
 
     void Register(TableRegistry& reg) {
-        reg.Add("ShellSection", Allocator::Table, ShellSection);
-        reg.Add("DeckInfo", Allocator::Table, DeckInfo);
-        reg.Add("NLLinkProp", Allocator::Table, NLLinkProp);
+        reg.Add(ShellSection);
+        reg.Add(DeckInfo);
+        reg.Add(NLLinkProp);
     }
 };
 

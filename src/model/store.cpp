@@ -1,6 +1,5 @@
 #include "model/store.h"
 
-#include "driver/messages.h"
 
 namespace kmd {
 
@@ -25,7 +24,7 @@ void AllocateTable(const TableRegistry& reg, std::string_view name, std::int32_t
     if (TableBase* t = reg.Find(name, Allocator::Table))
         t->Reallocate(cap);
     else
-        ShowMessage(ResString(12505), MessageStyle::Exclamation);
+        reg.Report(12505, "");
     capacity = cap;
 }
 
@@ -36,7 +35,7 @@ void AllocateObjectTable(const TableRegistry& reg, std::string_view name, std::i
     if (TableBase* t = reg.Find(name, Allocator::Object))
         t->Reallocate(cap);
     else
-        ShowMessage(ResString(11970) + std::string(name), MessageStyle::Exclamation);
+        reg.Report(11970, name);
     capacity = cap;
 }
 

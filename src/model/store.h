@@ -13,8 +13,15 @@
 
 namespace kmd {
 
+enum class Allocator { Table, Object };
+
 struct TableBase {
+    TableBase(const char* tableName, Allocator allocator) : name(tableName), kind(allocator) {}
     virtual ~TableBase() = default;
+
+    const char* name;  // the table name, by which it is allocated and reported
+    Allocator kind;    // AllocateTable or AllocateObjectTable
+
     // Discards every record and allocates `capacity` default records (none when
     // capacity is 0 or less).
     virtual void Reallocate(std::int32_t capacity) = 0;
@@ -22,6 +29,8 @@ struct TableBase {
 
 template <class T>
 struct Table : TableBase {
+    using TableBase::TableBase;
+
     std::int32_t count = 0;     // records in use, as stored in front of the table
     std::int32_t capacity = 0;  // upper bound the array was last allocated with
     std::vector<T> records;     // records[i - 1] is record i
@@ -43,12 +52,17 @@ struct Table : TableBase {
     }
 };
 
-enum class Allocator { Table, Object };
-
 // The names the allocators know, each with the table it allocates.
 class TableRegistry {
 public:
-    void Add(std::string name, Allocator kind, TableBase& table) { entries_[std::move(name)] = {kind, &table}; }
+    // Shows message `id` of the string table followed by `tail`; set by the run.
+    using Reporter = void (*)(std::int32_t id, std::string_view tail);
+    Reporter reporter = nullptr;
+    void Report(std::int32_t id, std::string_view tail) const {
+        if (reporter) reporter(id, tail);
+    }
+
+    void Add(TableBase& table) { entries_[table.name] = {table.kind, &table}; }
     TableBase* Find(std::string_view name, Allocator kind) const {
         auto it = entries_.find(std::string(name));
         if (it == entries_.end() || it->second.kind != kind) return nullptr;

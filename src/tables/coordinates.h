@@ -7,6 +7,6 @@
 namespace kmd {
 
 void ReadCoordinateTables(Reader& in, Conversion& cv);
-void WriteCoordinateTables(Writer& out, Conversion& cv);
+void WriteCoordinateTables(Writer& out, const Conversion& cv);
 
 }  // namespace kmd

@@ -7,6 +7,6 @@
 namespace kmd {
 
 void ReadFrameAssignments(Reader& in, Conversion& cv);
-void WriteFrameAssignments(Writer& out, Conversion& cv);
+void WriteFrameAssignments(Writer& out, const Conversion& cv);
 
 }  // namespace kmd

@@ -7,6 +7,6 @@
 namespace kmd {
 
 void ReadLabelTables(Reader& in, Conversion& cv);
-void WriteLabelTables(Writer& out, Conversion& cv);
+void WriteLabelTables(Writer& out, const Conversion& cv);
 
 }  // namespace kmd

@@ -7,6 +7,6 @@
 namespace kmd {
 
 void ReadMaterialTables(Reader& in, Conversion& cv);
-void WriteMaterialTables(Writer& out, Conversion& cv);
+void WriteMaterialTables(Writer& out, const Conversion& cv);
 
 }  // namespace kmd

@@ -7,6 +7,6 @@
 namespace kmd {
 
 void ReadObjectTables(Reader& in, Conversion& cv);
-void WriteObjectTables(Writer& out, Conversion& cv);
+void WriteObjectTables(Writer& out, const Conversion& cv);
 
 }  // namespace kmd

@@ -7,6 +7,6 @@
 namespace kmd {
 
 void ReadPointAssignments(Reader& in, Conversion& cv);
-void WritePointAssignments(Writer& out, Conversion& cv);
+void WritePointAssignments(Writer& out, const Conversion& cv);
 
 }  // namespace kmd

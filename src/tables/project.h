@@ -7,6 +7,6 @@
 namespace kmd {
 
 void ReadProjectSection(Reader& in, Conversion& cv);
-void WriteProjectSection(Writer& out, Conversion& cv);
+void WriteProjectSection(Writer& out, const Conversion& cv);
 
 }  // namespace kmd

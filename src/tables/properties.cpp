@@ -17,7 +17,7 @@ void ReadPropertyTables(Reader& in, Conversion& cv) {
     ReadShellPropertyTables(in, cv);
 }
 
-void WritePropertyTables(Writer& out, Conversion& cv) {
+void WritePropertyTables(Writer& out, const Conversion& cv) {
     WriteMaterialTables(out, cv);
     WriteSectionTables(out, cv);
     WriteSDSectionTables(out, cv);

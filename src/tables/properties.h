@@ -7,6 +7,6 @@
 namespace kmd {
 
 void ReadPropertyTables(Reader& in, Conversion& cv);
-void WritePropertyTables(Writer& out, Conversion& cv);
+void WritePropertyTables(Writer& out, const Conversion& cv);
 
 }  // namespace kmd

@@ -7,6 +7,6 @@
 namespace kmd {
 
 void ReadSDSectionTables(Reader& in, Conversion& cv);
-void WriteSDSectionTables(Writer& out, Conversion& cv);
+void WriteSDSectionTables(Writer& out, const Conversion& cv);
 
 }  // namespace kmd

@@ -7,8 +7,8 @@
 namespace kmd {
 
 void ReadSectionTables(Reader& in, Conversion& cv);
-void WriteSectionTables(Writer& out, Conversion& cv);
+void WriteSectionTables(Writer& out, const Conversion& cv);
 void ReadPierJoistTables(Reader& in, Conversion& cv);
-void WritePierJoistTables(Writer& out, Conversion& cv);
+void WritePierJoistTables(Writer& out, const Conversion& cv);
 
 }  // namespace kmd

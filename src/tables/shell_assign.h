@@ -7,6 +7,6 @@
 namespace kmd {
 
 void ReadShellAssignments(Reader& in, Conversion& cv);
-void WriteShellAssignments(Writer& out, Conversion& cv);
+void WriteShellAssignments(Writer& out, const Conversion& cv);
 
 }  // namespace kmd

@@ -7,6 +7,6 @@
 namespace kmd {
 
 void ReadShellPropertyTables(Reader& in, Conversion& cv);
-void WriteShellPropertyTables(Writer& out, Conversion& cv);
+void WriteShellPropertyTables(Writer& out, const Conversion& cv);
 
 }  // namespace kmd

@@ -7,6 +7,6 @@
 namespace kmd {
 
 void ReadStoryTables(Reader& in, Conversion& cv);
-void WriteStoryTables(Writer& out, Conversion& cv);
+void WriteStoryTables(Writer& out, const Conversion& cv);
 
 }  // namespace kmd

@@ -1,8 +1,13 @@
-// The common shape of a table in both files: a 32-bit count, then the records.
+// The common shape of a table in both files: a 32-bit count, then the records;
+// and the declaration of a table's legacy layouts by file version.
 #pragma once
 
+#include <concepts>
+#include <limits>
+#include <span>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 
 #include "driver/conversion.h"
 #include "fileformat/encoding.h"
@@ -10,58 +15,110 @@
 
 namespace kmd {
 
-// Reads a table's count; when it is positive, checks it against the rest of the
-// file and allocates the table by name. A negative count (a damaged file) is kept
-// as held and reads no records. Returns whether records follow.
+// One legacy layout of a table's records: read for files up to `upTo` (a file
+// version equal to it takes this layout), then converted into the record.
 template <class Rec>
-bool ReadTableCount(Reader& in, Conversion& cv, std::string_view name, Table<Rec>& t, std::size_t minRecordSize,
-                    Allocator kind = Allocator::Table) {
-    in.SetTable(name);
+struct Layout {
+    double upTo;
+    std::size_t (*minSize)();  // fewest bytes a record of this layout takes
+    void (*read)(Reader& in, Rec& rec, const Conversion& cv);
+};
+
+namespace detail {
+template <class Legacy, auto Import>
+inline constexpr bool kImportTakesConversion = std::is_invocable_v<decltype(Import), Legacy&&, const Conversion&>;
+
+template <class Legacy, auto Import>
+using ImportedRecord = typename std::conditional_t<kImportTakesConversion<Legacy, Import>,
+                                                   std::invoke_result<decltype(Import), Legacy&&, const Conversion&>,
+                                                   std::invoke_result<decltype(Import), Legacy&&>>::type;
+}  // namespace detail
+
+// A legacy layout `Legacy` read up to version `upTo` and converted by `Import`,
+// either `Rec Import(Legacy&&)` or `Rec Import(Legacy&&, const Conversion&)`.
+template <class Legacy, auto Import>
+constexpr auto UpTo(double upTo) {
+    using Rec = detail::ImportedRecord<Legacy, Import>;
+    return Layout<Rec>{upTo, &MinEncodedSize<Legacy>, [](Reader& in, Rec& rec, const Conversion& cv) {
+                           Legacy legacy;
+                           in(legacy);
+                           if constexpr (detail::kImportTakesConversion<Legacy, Import>)
+                               rec = Import(std::move(legacy), cv);
+                           else
+                               rec = Import(std::move(legacy));
+                       }};
+}
+
+// The newest layout: the record itself, read straight by its field list.
+template <class Rec>
+constexpr Layout<Rec> Newest() {
+    return {std::numeric_limits<double>::infinity(), &MinEncodedSize<Rec>,
+            [](Reader& in, Rec& rec, const Conversion&) { in(rec); }};
+}
+
+// The layout of file version v in a list ordered oldest first and ending in Newest.
+template <class Rec>
+const Layout<Rec>& LayoutFor(std::span<const Layout<Rec>> layouts, double v) {
+    for (const Layout<Rec>& l : layouts)
+        if (v <= l.upTo) return l;
+    return layouts.back();
+}
+
+// Allocates records for the table's count by its name and allocator.
+template <class Rec>
+void AllocateRecords(Conversion& cv, Table<Rec>& t) {
+    if (t.kind == Allocator::Table)
+        cv.model.AllocateTable(t.name, t.count, t.capacity);
+    else
+        cv.model.AllocateObjectTable(t.name, t.count, t.capacity);
+}
+
+// Reads a table's count; when it is positive, checks it against the rest of the
+// file and allocates the table. A negative count (a damaged file) is kept as held
+// and reads no records. Returns whether records follow.
+template <class Rec>
+bool ReadTableCount(Reader& in, Conversion& cv, Table<Rec>& t, std::size_t minRecordSize) {
+    in.SetTable(t.name);
     t.count = in.I32();
     if (t.count <= 0) return false;
     in.CheckCount(t.count, minRecordSize);
-    if (kind == Allocator::Table)
-        cv.model.AllocateTable(name, t.count, t.capacity);
-    else
-        cv.model.AllocateObjectTable(name, t.count, t.capacity);
+    AllocateRecords(cv, t);
     return true;
 }
 
-// Reads one table whose records have the layout `Legacy`, each converted by
-// `import` (not called when `Legacy` is the in-memory record, which is read
-// straight into the table).
-template <class Legacy, class Rec, class Import>
-void ReadTableAs(Reader& in, Conversion& cv, Allocator kind, std::string_view name, Table<Rec>& t, Import import) {
-    if (!ReadTableCount(in, cv, name, t, MinEncodedSize<Legacy>(), kind)) return;
-    if constexpr (std::is_same_v<Legacy, Rec>) {
-        for (std::int32_t i = 1; i <= t.count; ++i) in(t[i]);
-    } else {
-        Legacy r;
-        for (std::int32_t i = 1; i <= t.count; ++i) {
-            in(r);
-            t[i] = import(r);
-        }
+// Reads one record in `layout` and checks it.
+template <class Rec>
+void ReadRecord(Reader& in, const Conversion& cv, const Layout<Rec>& layout, Rec& rec) {
+    const std::size_t at = in.Offset();
+    try {
+        layout.read(in, rec, cv);
+    } catch (const RecordCorrupt& e) {
+        in.FailAt(at + e.at, e.what());
     }
+    CheckRecord(in, at, rec);
 }
 
-// A table whose legacy records are the in-memory records.
+// Reads a table whose records have the layouts `layouts` (oldest first).
+template <class Rec, std::size_t N>
+void ReadTable(Reader& in, Conversion& cv, Table<Rec>& t, const Layout<Rec> (&layouts)[N]) {
+    const Layout<Rec>& layout = LayoutFor(std::span<const Layout<Rec>>(layouts), cv.FileVersion);
+    if (!ReadTableCount(in, cv, t, layout.minSize())) return;
+    for (std::int32_t i = 1; i <= t.count; ++i) ReadRecord(in, cv, layout, t[i]);
+}
+
+// A table whose records are the same in every version.
 template <class Rec>
-void ReadTable(Reader& in, Conversion& cv, Allocator kind, std::string_view name, Table<Rec>& t) {
-    ReadTableAs<Rec>(in, cv, kind, name, t, [](const Rec& r) { return r; });
+void ReadTable(Reader& in, Conversion& cv, Table<Rec>& t) {
+    static constexpr Layout<Rec> kOnly[] = {Newest<Rec>()};
+    ReadTable(in, cv, t, kOnly);
 }
 
-// Writes the count, then records 1..count through `exportRecord(out, record)`.
-template <class Rec, class Export>
-void WriteTable(Writer& out, std::string_view name, const Table<Rec>& t, Export exportRecord) {
-    out.SetTable(name);
+// Writes the count, then records 1..count in the current layout.
+template <class Rec>
+void WriteTable(Writer& out, const Table<Rec>& t) {
+    out.SetTable(t.name);
     out.I32(t.count);
-    for (std::int32_t i = 1; i <= t.count; ++i) exportRecord(out, t[i]);
-}
-
-// A table whose current records are the in-memory records.
-template <class Rec>
-void WriteTable(Writer& out, std::string_view name, const Table<Rec>& t) {
-    WriteTable(out, name, t, [](Writer& o, const Rec& r) { o(r); });
+    for (std::int32_t i = 1; i <= t.count; ++i) out(t[i]);
 }
 
 }  // namespace kmd

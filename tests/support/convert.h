@@ -74,7 +74,7 @@ std::unique_ptr<kmd::Conversion> ReadSection(ReadFn fn, const Bytes& section, do
 // Runs one writer step and returns the bytes it wrote.
 template <class WriteFn>
 std::vector<std::uint8_t> WriteSection(WriteFn fn, kmd::Conversion& cv) {
-    kmd::Writer out;
+    kmd::Writer out(kmd::Writer::Form::Current);
     fn(out, cv);
     for (const std::string& note : out.Notes()) kmd::ShowMessage(note);
     return out.Buffer();
