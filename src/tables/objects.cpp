@@ -28,10 +28,7 @@ constexpr auto OverDefault(double upTo) {
                            Form form;
                            form.obj = DefaultOf(cv, &rec);
                            in(form);
-                           if constexpr (std::is_invocable_v<decltype(Import), Form&&, const Conversion&>)
-                               rec = Import(std::move(form), cv);
-                           else
-                               rec = Import(std::move(form));
+                           rec = RunImport<Import>(std::move(form), cv);
                        }};
 }
 

@@ -24,28 +24,24 @@ struct Layout {
     void (*read)(Reader& in, Rec& rec, const Conversion& cv);
 };
 
-namespace detail {
-template <class Legacy, auto Import>
-inline constexpr bool kImportTakesConversion = std::is_invocable_v<decltype(Import), Legacy&&, const Conversion&>;
+// Runs an import conversion, `Rec Import(Legacy&&)` or
+// `Rec Import(Legacy&&, const Conversion&)`.
+template <auto Import, class Legacy>
+auto RunImport(Legacy&& legacy, const Conversion& cv) {
+    if constexpr (std::is_invocable_v<decltype(Import), Legacy&&, const Conversion&>)
+        return Import(std::move(legacy), cv);
+    else
+        return Import(std::move(legacy));
+}
 
-template <class Legacy, auto Import>
-using ImportedRecord = typename std::conditional_t<kImportTakesConversion<Legacy, Import>,
-                                                   std::invoke_result<decltype(Import), Legacy&&, const Conversion&>,
-                                                   std::invoke_result<decltype(Import), Legacy&&>>::type;
-}  // namespace detail
-
-// A legacy layout `Legacy` read up to version `upTo` and converted by `Import`,
-// either `Rec Import(Legacy&&)` or `Rec Import(Legacy&&, const Conversion&)`.
+// A legacy layout `Legacy` read up to version `upTo` and converted by `Import`.
 template <class Legacy, auto Import>
 constexpr auto UpTo(double upTo) {
-    using Rec = detail::ImportedRecord<Legacy, Import>;
+    using Rec = decltype(RunImport<Import>(std::declval<Legacy>(), std::declval<const Conversion&>()));
     return Layout<Rec>{upTo, &MinEncodedSize<Legacy>, [](Reader& in, Rec& rec, const Conversion& cv) {
                            Legacy legacy;
                            in(legacy);
-                           if constexpr (detail::kImportTakesConversion<Legacy, Import>)
-                               rec = Import(std::move(legacy), cv);
-                           else
-                               rec = Import(std::move(legacy));
+                           rec = RunImport<Import>(std::move(legacy), cv);
                        }};
 }
 
