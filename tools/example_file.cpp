@@ -1,6 +1,7 @@
 #include "fileformat/legacy_reader.h"
 #include "tools/example_assign.h"
 #include "tools/example_general.h"
+#include "tools/example_loads.h"
 #include "tools/example_materials.h"
 #include "tools/example_objects.h"
 #include "tools/example_sd_shell.h"
@@ -30,6 +31,7 @@ void WriteExampleLegacyFile(Writer& out, const ExampleOptions& options) {
         WriteExampleObjects(out, v, options.size > small ? options.size - small : 0, options.seed);
     }
     WriteExampleAssignments(out, v);
+    WriteExampleLoads(out, v);
 }
 
 }  // namespace kmd::example

@@ -5,6 +5,7 @@
 #include "tables/coordinates.h"
 #include "tables/frame_assign.h"
 #include "tables/labels.h"
+#include "tables/loads.h"
 #include "tables/objects.h"
 #include "tables/point_assign.h"
 #include "tables/project.h"
@@ -30,7 +31,7 @@ constexpr ReadStep kReadSteps[] = {
     {"frame assignments", ReadFrameAssignments},
     {"shell assignments", ReadShellAssignments},
     {"yield to pending events", YieldToPendingEvents},
-    {"load cases, combinations and assigned loads", nullptr},
+    {"load cases, combinations and assigned loads", ReadLoadTables},
     {"automatic seismic and wind loads", nullptr},
     {"response spectrum and time history functions", nullptr},
     {"static nonlinear cases", nullptr},
@@ -61,7 +62,7 @@ constexpr WriteStep kWriteSteps[] = {
     {"point assignments", WritePointAssignments},
     {"frame assignments", WriteFrameAssignments},
     {"shell assignments", WriteShellAssignments},
-    {"load cases, combinations and assigned loads", nullptr},
+    {"load cases, combinations and assigned loads", WriteLoadTables},
     {"automatic seismic and wind loads", nullptr},
     {"response spectrum and time history functions", nullptr},
     {"static nonlinear cases", nullptr},

@@ -5,6 +5,7 @@
 #include "model/coordinates.h"
 #include "model/frame_assign.h"
 #include "model/labels.h"
+#include "model/loads.h"
 #include "model/materials.h"
 #include "model/objects.h"
 #include "model/point_assign.h"
@@ -31,6 +32,7 @@ struct Model {
     PointAssignData pointAssign;
     FrameAssignData frameAssign;
     ShellAssignData shellAssign;
+    LoadData loads;
 
     TableRegistry registry;
 
@@ -53,6 +55,7 @@ struct Model {
         pointAssign = {};
         frameAssign = {};
         shellAssign = {};
+        loads = {};
     }
 
     void AllocateTable(std::string_view name, std::int32_t count, std::int32_t& capacity) const {
@@ -76,6 +79,7 @@ private:
         pointAssign.Register(registry);
         frameAssign.Register(registry);
         shellAssign.Register(registry);
+        loads.Register(registry);
     }
 };
 
