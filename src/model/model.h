@@ -4,7 +4,9 @@
 
 #include "model/coordinates.h"
 #include "model/frame_assign.h"
+#include "model/functions.h"
 #include "model/labels.h"
+#include "model/lateral_loads.h"
 #include "model/materials.h"
 #include "model/objects.h"
 #include "model/point_assign.h"
@@ -31,6 +33,8 @@ struct Model {
     PointAssignData pointAssign;
     FrameAssignData frameAssign;
     ShellAssignData shellAssign;
+    LateralLoadData lateralLoads;
+    FunctionData functions;
 
     TableRegistry registry;
 
@@ -53,6 +57,8 @@ struct Model {
         pointAssign = {};
         frameAssign = {};
         shellAssign = {};
+        lateralLoads = {};
+        functions = {};
     }
 
     void AllocateTable(std::string_view name, std::int32_t count, std::int32_t& capacity) const {
@@ -76,6 +82,8 @@ private:
         pointAssign.Register(registry);
         frameAssign.Register(registry);
         shellAssign.Register(registry);
+        lateralLoads.Register(registry);
+        functions.Register(registry);
     }
 };
 
