@@ -331,6 +331,12 @@ TEST(Wind, KindsRenumberedAndValuesDerived) {
         EXPECT_EQ((kmd::Get<double, 20>(w.Block2)), factors[k]);
         EXPECT_EQ((kmd::Get<double, 44>(w.Block4)), 0.85);  // B24 is neither 1 nor 2
     }
+    // Layout A of another Kind keeps the sixth array and zeroes its copies.
+    Bytes a = WindIn(0);
+    cv = ReadSection(ReadLateralLoadTables, None().append(One(Set(a, 0, std::int32_t(2)))), 7.0);
+    const kmd::WindSubRecord& sub = cv->model.lateralLoads.Wind[1].Sub;
+    EXPECT_EQ(sub.Reals[3].items, (std::vector<double>{7.25, 8.25}));
+    for (int k = 4; k <= 6; ++k) EXPECT_EQ(sub.Reals[k].items, (std::vector<double>{0.0, 0.0}));
     cv = ReadSection(ReadLateralLoadTables, None().i32(2).append(WindD(-3.5)).append(WindD(2.0)), 8.2);
     EXPECT_EQ((kmd::Get<std::int32_t, 152>(cv->model.lateralLoads.Wind[1].Block4)), 0);
     EXPECT_EQ((kmd::Get<std::int32_t, 152>(cv->model.lateralLoads.Wind[2].Block4)), 1);

@@ -1,5 +1,6 @@
 #include "tools/example_lateral.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 #include "legacy/blocks.h"
@@ -48,8 +49,7 @@ void WriteSeismic(Writer& out, double v) {
     sub.Count = 1;
     sub.Array1 = OneBased<std::int32_t>({1});
     sub.Array2 = OneBased<std::int32_t>({2});
-    for (DynArray<double>* a : {&sub.Array3, &sub.Array4, &sub.Array5, &sub.Array6, &sub.Array7})
-        *a = OneBased<double>({0.5});
+    for (DynArray<double>& a : sub.Reals) a = OneBased<double>({0.5});
     const Bytes<16> tail = Block<16>(200);
     const Bytes<40> block4 = Block<40>(150);
     if (v <= kSeismicAUpTo)
@@ -77,12 +77,11 @@ void WriteWind(Writer& out, double v) {
     sub.Count = 2;
     sub.Array1 = OneBased<std::int32_t>({1, 2});
     sub.Array2 = OneBased<std::int32_t>({2, 3});
-    for (DynArray<double>* a : {&sub.Array3, &sub.Array4, &sub.Array5, &sub.Array6, &sub.Array7, &sub.Array8,
-                                &sub.Array9})
-        *a = OneBased<double>({12.0, 24.0});
+    for (DynArray<double>& a : sub.Reals) a = OneBased<double>({12.0, 24.0});
     const Bytes<28> block2 = Block<28>(30);
     if (v <= kWindAUpTo) {
-        WindSubA a{sub.Count, sub.Array1, sub.Array2, sub.Array3, sub.Array4, sub.Array5, sub.Array6};
+        WindSubA a{sub.Count, sub.Array1, sub.Array2, {}};
+        std::copy_n(sub.Reals.begin(), a.Reals.size(), a.Reals.begin());
         One(out, WindA{head, Block<8>(30), 0, a, Block<76>(40), 0, Block<52>(120)});
     } else if (v <= kWindBUpTo) {
         One(out, WindB{head, Block<8>(30), 0, sub, Block<76>(40), 0, Block<52>(120)});

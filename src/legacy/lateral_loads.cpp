@@ -113,6 +113,13 @@ WindRecord WindFromTrailed(WindTrailed<N>& t) {
     return r;
 }
 
+// Block4 of the layouts E and F: T0-T51, positions 52-79 zero, then T52-T135.
+template <std::size_t N>
+void Block4FromTrailing(Bytes<164>& block4, const Bytes<N>& t) {
+    CopyBytes<0, 0, 52>(block4, t);
+    CopyBytes<80, 52, 136>(block4, t);
+}
+
 // The fields up to Block4 of the layouts above 9.145 (the name and the arrays
 // are moved out of `l`); Factor1 is 1.0 whatever they hold.
 template <class Rest>
@@ -178,30 +185,28 @@ WindB ImportWindA(WindA&& a) {
     s.Count = a.Sub.Count;
     s.Array1 = std::move(a.Sub.Array1);
     s.Array2 = std::move(a.Sub.Array2);
-    s.Array3 = std::move(a.Sub.Array3);
-    s.Array4 = std::move(a.Sub.Array4);
-    s.Array5 = std::move(a.Sub.Array5);
-    s.Array6 = Copied(a.Sub.Array6);
-    s.Array7 = Copied(a.Sub.Array6);
-    s.Array8 = Copied(a.Sub.Array6);
-    s.Array9 = std::move(a.Sub.Array6);
+    DynArray<double>& sixth = a.Sub.Reals[3];
+    for (std::size_t k = 0; k < 3; ++k) s.Reals[k] = std::move(a.Sub.Reals[k]);
+    // Arrays 6 to 9 start as copies of the sixth.
+    for (std::size_t k = 3; k < 6; ++k) s.Reals[k] = Copied(sixth);
+    s.Reals[6] = std::move(sixth);
+    DynArray<double> &a6 = s.Reals[3], &a7 = s.Reals[4], &a8 = s.Reals[5], &a9 = s.Reals[6];
     // A sixth array that lacks elements 1..Count fails the record check.
-    if (!s.Array9.Holds(1, s.Count)) return b;
+    if (!a9.Holds(1, s.Count)) return b;
     const bool split = b.Head.Kind == 11;
     const double angle = Get<double, 4>(b.Head.Block1) * std::numbers::pi / 180;
-    const double c = split ? std::cos(angle) : 0.0;
-    const double sn = split ? std::sin(angle) : 0.0;
+    const double cosine = std::cos(angle), sine = std::sin(angle);
     for (std::int64_t k = 1; k <= s.Count; ++k) {
-        double& sixth = *s.Array9.Find(k);
+        double& value = *a9.Find(k);
         if (split) {
-            *s.Array6.Find(k) = 0.0;
-            *s.Array7.Find(k) = c * sixth;
-            *s.Array8.Find(k) = sn * sixth;
+            *a6.Find(k) = 0.0;
+            *a7.Find(k) = cosine * value;
+            *a8.Find(k) = sine * value;
         } else {
-            *s.Array7.Find(k) = 0.0;
-            *s.Array8.Find(k) = 0.0;
+            *a7.Find(k) = 0.0;
+            *a8.Find(k) = 0.0;
         }
-        sixth = 0.0;
+        value = 0.0;
     }
     return b;
 }
@@ -273,15 +278,13 @@ WindRecord ImportWindD(WindD&& d) {
 
 WindRecord ImportWindE(WindE&& e) {
     WindRecord r = WindFromTrailed(e);
-    CopyBytes<0, 0, 52>(r.Block4, e.T);
-    CopyBytes<80, 52, 136>(r.Block4, e.T);
+    Block4FromTrailing(r.Block4, e.T);
     return r;
 }
 
 WindRecord ImportWindF(WindF&& f) {
     WindRecord r = WindFromTrailed(f);
-    CopyBytes<0, 0, 52>(r.Block4, f.T);
-    CopyBytes<80, 52, 136>(r.Block4, f.T);
+    Block4FromTrailing(r.Block4, f.T);
     CopyBytes<0, 136, 160>(r.Block5, f.T);
     CopyBytes<32, 168, 176>(r.Block5, f.T);
     return r;

@@ -88,18 +88,8 @@ SeismicRecord ImportSeismicG(SeismicG&& g);
 // "Wind": layouts A, B and C are brought to D step by step, D and every later
 // layout to the current record.
 
-// A sub-record of six arrays (layout A).
-struct WindSubA {
-    std::int32_t Count = 0;
-    DynArray<std::int32_t> Array1;
-    DynArray<std::int32_t> Array2;
-    DynArray<double> Array3;
-    DynArray<double> Array4;
-    DynArray<double> Array5;
-    DynArray<double> Array6;
-};
-template <class Io>
-void fields(Io& io, WindSubA& s) { io(s.Count, s.Array1, s.Array2, s.Array3, s.Array4, s.Array5, s.Array6); }
+// Layout A's sub-record holds four arrays of doubles.
+using WindSubA = LoadSubRecord<4>;
 
 // Layouts A (up to 7.145) and B (up to 7.985): 8 bytes that become Block2
 // positions 0-7, Short4, the sub-record, the 76 bytes of Block3 without Factor1,

@@ -1,7 +1,9 @@
 // Automatic seismic and wind load definitions.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <iterator>
 #include <string>
 
 #include "fileformat/encoding.h"
@@ -36,23 +38,26 @@ void fields(Io& io, SeismicHead& h) {
        Counted(h.Array2, h.Block1.Count, "Array2"), Counted(h.Array3, h.Block1.Count, "Array3"));
 }
 
-struct SeismicSubRecord {
-    std::int32_t Count = 0;  // used elements of every array
+// The sub-record of both tables: Count, the number of used elements of every
+// array, two arrays of 32-bit integers and N of doubles (Array3 onwards).
+template <std::size_t N>
+struct LoadSubRecord {
+    std::int32_t Count = 0;
     DynArray<std::int32_t> Array1;
     DynArray<std::int32_t> Array2;
-    DynArray<double> Array3;
-    DynArray<double> Array4;
-    DynArray<double> Array5;
-    DynArray<double> Array6;
-    DynArray<double> Array7;
+    std::array<DynArray<double>, N> Reals;  // Array3 .. Array(N + 2)
 };
-template <class Io>
-void fields(Io& io, SeismicSubRecord& s) {
-    io(s.Count, Counted(s.Array1, s.Count, "Sub.Array1"), Counted(s.Array2, s.Count, "Sub.Array2"),
-       Counted(s.Array3, s.Count, "Sub.Array3"), Counted(s.Array4, s.Count, "Sub.Array4"),
-       Counted(s.Array5, s.Count, "Sub.Array5"), Counted(s.Array6, s.Count, "Sub.Array6"),
-       Counted(s.Array7, s.Count, "Sub.Array7"));
+template <class Io, std::size_t N>
+void fields(Io& io, LoadSubRecord<N>& s) {
+    static constexpr const char* kNames[] = {"Sub.Array3", "Sub.Array4", "Sub.Array5", "Sub.Array6",
+                                             "Sub.Array7", "Sub.Array8", "Sub.Array9"};
+    static_assert(N <= std::size(kNames));
+    io(s.Count, Counted(s.Array1, s.Count, "Sub.Array1"), Counted(s.Array2, s.Count, "Sub.Array2"));
+    for (std::size_t k = 0; k < N; ++k) io(Counted(s.Reals[k], s.Count, kNames[k]));
 }
+
+using SeismicSubRecord = LoadSubRecord<5>;
+using WindSubRecord = LoadSubRecord<7>;
 
 // "Seismic". Block2 holds Option2 at positions 244-247 and a parameter group at
 // 412-503.
@@ -67,27 +72,6 @@ struct SeismicRecord {
 };
 template <class Io>
 void fields(Io& io, SeismicRecord& r) { io(r.Head, r.Block2, r.Text1, r.Block3, r.Short3, r.Sub, r.Block4); }
-
-struct WindSubRecord {
-    std::int32_t Count = 0;  // used elements of every array
-    DynArray<std::int32_t> Array1;
-    DynArray<std::int32_t> Array2;
-    DynArray<double> Array3;
-    DynArray<double> Array4;
-    DynArray<double> Array5;
-    DynArray<double> Array6;
-    DynArray<double> Array7;
-    DynArray<double> Array8;
-    DynArray<double> Array9;
-};
-template <class Io>
-void fields(Io& io, WindSubRecord& s) {
-    io(s.Count, Counted(s.Array1, s.Count, "Sub.Array1"), Counted(s.Array2, s.Count, "Sub.Array2"),
-       Counted(s.Array3, s.Count, "Sub.Array3"), Counted(s.Array4, s.Count, "Sub.Array4"),
-       Counted(s.Array5, s.Count, "Sub.Array5"), Counted(s.Array6, s.Count, "Sub.Array6"),
-       Counted(s.Array7, s.Count, "Sub.Array7"), Counted(s.Array8, s.Count, "Sub.Array8"),
-       Counted(s.Array9, s.Count, "Sub.Array9"));
-}
 
 // Kind .. Short3: the part every wind layout holds alike.
 struct WindHead {
