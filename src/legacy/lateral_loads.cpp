@@ -98,15 +98,21 @@ DynArray<T> Copied(const DynArray<T>& a) {
     return a;
 }
 
-// The fields up to Short5 of the layouts C to G (the name and the arrays are
-// moved out of `t`); Factor1 stays 0.0.
+// Head, Block2, Short4 and Sub, alike in every layout from C on (the name and
+// the arrays are moved out of `from`).
+template <class To, class From>
+void TakeThroughSub(To& to, From& from) {
+    to.Head = std::move(from.Head);
+    to.Block2 = from.Block2;
+    to.Short4 = from.Short4;
+    to.Sub = std::move(from.Sub);
+}
+
+// The fields up to Short5 of the layouts C to G; Factor1 stays 0.0.
 template <std::size_t N>
 WindRecord WindFromTrailed(WindTrailed<N>& t) {
     WindRecord r;
-    r.Head = std::move(t.Head);
-    r.Block2 = t.Block2;
-    r.Short4 = t.Short4;
-    r.Sub = std::move(t.Sub);
+    TakeThroughSub(r, t);
     CopyBytes<0, 0, 40>(r.Block3, t.Block3);
     CopyBytes<48, 40, 76>(r.Block3, t.Block3);
     r.Short5 = t.Short5;
@@ -120,15 +126,12 @@ void Block4FromTrailing(Bytes<164>& block4, const Bytes<N>& t) {
     CopyBytes<80, 52, 136>(block4, t);
 }
 
-// The fields up to Block4 of the layouts above 9.145 (the name and the arrays
-// are moved out of `l`); Factor1 is 1.0 whatever they hold.
+// The fields up to Block4 of the layouts above 9.145; Factor1 is 1.0 whatever
+// they hold.
 template <class Rest>
 WindRecord WindFromLate(WindLate<Rest>& l) {
     WindRecord r;
-    r.Head = std::move(l.Head);
-    r.Block2 = l.Block2;
-    r.Short4 = l.Short4;
-    r.Sub = std::move(l.Sub);
+    TakeThroughSub(r, l);
     r.Block3 = l.Block3;
     Put<40>(r.Block3, 1.0);
     r.Short5 = l.Short5;
@@ -249,14 +252,11 @@ WindC ImportWindB(WindB&& b) {
 
 WindD ImportWindC(WindC&& c) {
     WindD d;
-    d.Head = std::move(c.Head);
+    TakeThroughSub(d, c);
     if (d.Head.Kind == 10)
         d.Head.Kind = 11;
     else if (d.Head.Kind == 11)
         d.Head.Kind = 12;
-    d.Block2 = c.Block2;
-    d.Short4 = c.Short4;
-    d.Sub = std::move(c.Sub);
     d.Block3 = c.Block3;
     d.Short5 = c.Short5;
     CopyBytes<0, 0, 76>(d.T, c.T);
