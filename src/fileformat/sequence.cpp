@@ -4,7 +4,9 @@
 #include "fileformat/steps.h"
 #include "tables/coordinates.h"
 #include "tables/frame_assign.h"
+#include "tables/functions.h"
 #include "tables/labels.h"
+#include "tables/lateral_loads.h"
 #include "tables/loads.h"
 #include "tables/objects.h"
 #include "tables/point_assign.h"
@@ -32,8 +34,8 @@ constexpr ReadStep kReadSteps[] = {
     {"shell assignments", ReadShellAssignments},
     {"yield to pending events", YieldToPendingEvents},
     {"load cases, combinations and assigned loads", ReadLoadTables},
-    {"automatic seismic and wind loads", nullptr},
-    {"response spectrum and time history functions", nullptr},
+    {"automatic seismic and wind loads", ReadLateralLoadTables},
+    {"response spectrum and time history functions", ReadFunctionTables},
     {"static nonlinear cases", nullptr},
     {"groups and section cuts", nullptr},
     {"steel frame design data and overwrites", nullptr},
@@ -63,8 +65,8 @@ constexpr WriteStep kWriteSteps[] = {
     {"frame assignments", WriteFrameAssignments},
     {"shell assignments", WriteShellAssignments},
     {"load cases, combinations and assigned loads", WriteLoadTables},
-    {"automatic seismic and wind loads", nullptr},
-    {"response spectrum and time history functions", nullptr},
+    {"automatic seismic and wind loads", WriteLateralLoadTables},
+    {"response spectrum and time history functions", WriteFunctionTables},
     {"static nonlinear cases", nullptr},
     {"groups and section cuts", nullptr},
     {"steel frame design data and overwrites", nullptr},

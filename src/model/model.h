@@ -4,7 +4,9 @@
 
 #include "model/coordinates.h"
 #include "model/frame_assign.h"
+#include "model/functions.h"
 #include "model/labels.h"
+#include "model/lateral_loads.h"
 #include "model/loads.h"
 #include "model/materials.h"
 #include "model/objects.h"
@@ -33,6 +35,8 @@ struct Model {
     FrameAssignData frameAssign;
     ShellAssignData shellAssign;
     LoadData loads;
+    LateralLoadData lateralLoads;
+    FunctionData functions;
 
     TableRegistry registry;
 
@@ -56,6 +60,8 @@ struct Model {
         frameAssign = {};
         shellAssign = {};
         loads = {};
+        lateralLoads = {};
+        functions = {};
     }
 
     void AllocateTable(std::string_view name, std::int32_t count, std::int32_t& capacity) const {
@@ -80,6 +86,8 @@ private:
         frameAssign.Register(registry);
         shellAssign.Register(registry);
         loads.Register(registry);
+        lateralLoads.Register(registry);
+        functions.Register(registry);
     }
 };
 

@@ -45,6 +45,21 @@ constexpr auto UpTo(double upTo) {
                        }};
 }
 
+// Imports applied one after the other: a legacy layout brought up through the
+// newer layouts, `Chain<ImportA, ImportB, ImportC>`, is one import.
+template <auto First, auto... Rest>
+struct ChainedImport {
+    template <class Legacy>
+    auto operator()(Legacy&& legacy) const {
+        if constexpr (sizeof...(Rest) == 0)
+            return First(std::move(legacy));
+        else
+            return ChainedImport<Rest...>{}(First(std::move(legacy)));
+    }
+};
+template <auto... Imports>
+inline constexpr ChainedImport<Imports...> Chain{};
+
 // The newest layout: the record itself, read straight by its field list.
 template <class Rec>
 constexpr Layout<Rec> Newest() {
