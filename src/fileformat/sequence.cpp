@@ -4,12 +4,14 @@
 #include "fileformat/steps.h"
 #include "tables/coordinates.h"
 #include "tables/frame_assign.h"
+#include "tables/groups.h"
 #include "tables/labels.h"
 #include "tables/objects.h"
 #include "tables/point_assign.h"
 #include "tables/project.h"
 #include "tables/properties.h"
 #include "tables/shell_assign.h"
+#include "tables/static_nl.h"
 #include "tables/stories.h"
 
 namespace kmd {
@@ -33,8 +35,8 @@ constexpr ReadStep kReadSteps[] = {
     {"load cases, combinations and assigned loads", nullptr},
     {"automatic seismic and wind loads", nullptr},
     {"response spectrum and time history functions", nullptr},
-    {"static nonlinear cases", nullptr},
-    {"groups and section cuts", nullptr},
+    {"static nonlinear cases", ReadStaticNonlinearTables},
+    {"groups and section cuts", ReadGroupTables},
     {"steel frame design data and overwrites", nullptr},
     {"steel joist design data", nullptr},
     {"concrete frame design data", nullptr},
@@ -64,8 +66,8 @@ constexpr WriteStep kWriteSteps[] = {
     {"load cases, combinations and assigned loads", nullptr},
     {"automatic seismic and wind loads", nullptr},
     {"response spectrum and time history functions", nullptr},
-    {"static nonlinear cases", nullptr},
-    {"groups and section cuts", nullptr},
+    {"static nonlinear cases", WriteStaticNonlinearTables},
+    {"groups and section cuts", WriteGroupTables},
     {"steel frame design data and overwrites", nullptr},
     {"steel joist design data", nullptr},
     {"concrete frame design data", nullptr},

@@ -4,15 +4,18 @@
 
 #include "model/coordinates.h"
 #include "model/frame_assign.h"
+#include "model/groups.h"
 #include "model/labels.h"
 #include "model/materials.h"
 #include "model/objects.h"
+#include "model/output_tables.h"
 #include "model/point_assign.h"
 #include "model/project.h"
 #include "model/sd_sections.h"
 #include "model/sections.h"
 #include "model/shell_assign.h"
 #include "model/shell_props.h"
+#include "model/static_nl.h"
 #include "model/stories.h"
 #include "model/store.h"
 
@@ -31,8 +34,11 @@ struct Model {
     PointAssignData pointAssign;
     FrameAssignData frameAssign;
     ShellAssignData shellAssign;
+    StaticNLData staticNL;
+    GroupData groups;
 
     TableRegistry registry;
+    OutputRegistry outputs;
 
     Model() { RegisterAll(); }
     Model(const Model&) = delete;
@@ -53,6 +59,8 @@ struct Model {
         pointAssign = {};
         frameAssign = {};
         shellAssign = {};
+        staticNL = {};
+        groups = {};
     }
 
     void AllocateTable(std::string_view name, std::int32_t count, std::int32_t& capacity) const {
@@ -60,6 +68,12 @@ struct Model {
     }
     void AllocateObjectTable(std::string_view name, std::int32_t count, std::int32_t& capacity) const {
         kmd::AllocateObjectTable(registry, name, count, capacity);
+    }
+    void AllocateOutputTable(std::string_view name, std::int32_t count) const {
+        kmd::AllocateOutputTable(outputs, name, count);
+    }
+    void AllocateOutputGrid(std::string_view name, std::int32_t rows, std::int32_t columns) const {
+        kmd::AllocateOutputGrid(outputs, name, rows, columns);
     }
 
 private:
@@ -76,6 +90,8 @@ private:
         pointAssign.Register(registry);
         frameAssign.Register(registry);
         shellAssign.Register(registry);
+        staticNL.Register(registry, outputs);
+        groups.Register(registry);
     }
 };
 
