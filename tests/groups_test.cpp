@@ -8,6 +8,8 @@
 #include "support/bytes.h"
 #include "support/convert.h"
 #include "tables/groups.h"
+#include "tables/static_nl.h"
+#include "tools/example_static_groups.h"
 
 using kmd::ReadGroupTables;
 using kmd::WriteGroupTables;
@@ -143,6 +145,31 @@ TEST(Groups, DamagedSectionsFailCleanly) {
         Members(in);
         SectionCuts(cut, in, ignored);
         kmdtest::ExpectDamageHandled(ReadGroupTables, WriteGroupTables, in, v, WithObjects(1, 1, 1));
+    }
+}
+
+// The example generator writes both steps in the layouts the readers expect.
+TEST(StaticGroupsExample, ReadsBackWholeAtEveryThreshold) {
+    const kmd::example::ExampleObjectCounts objects;
+    for (double v : {7.0, 7.985, 7.9951, 8.075, 8.0751, 8.125, 8.1251, 8.195, 8.1951, 9.74}) {
+        SCOPED_TRACE(v);
+        kmd::Writer example;
+        kmd::example::WriteExampleStaticNonlinear(example, v, objects.lines);
+        kmd::example::WriteExampleGroups(example, v, objects);
+        Bytes in;
+        in.append(example.Buffer());
+        auto both = [](kmd::Reader& r, kmd::Conversion& cv) {
+            kmd::ReadStaticNonlinearTables(r, cv);
+            kmd::ReadGroupTables(r, cv);
+        };
+        std::size_t consumed = 0;
+        auto cv = ReadSection(both, in, v, &consumed, WithObjects(objects.points, objects.lines, objects.areas));
+        EXPECT_EQ(consumed, in.size());
+        EXPECT_EQ(cv->model.staticNL.FrameNLFlag, -1);
+        EXPECT_EQ(cv->model.staticNL.StaticNL[1].Name, "PUSH");
+        EXPECT_EQ(cv->model.groups.LineMembers.count, 2 * objects.lines);
+        EXPECT_NO_THROW(kmdtest::WriteSection(kmd::WriteStaticNonlinearTables, *cv));
+        EXPECT_NO_THROW(kmdtest::WriteSection(WriteGroupTables, *cv));
     }
 }
 

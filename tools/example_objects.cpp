@@ -165,7 +165,7 @@ void WriteObjects(Writer& out, double v, const std::vector<Rec>& records) {
 
 }  // namespace
 
-void WriteExampleObjects(Writer& out, double v, std::uint64_t extraBytes, std::uint32_t seed) {
+ExampleObjectCounts WriteExampleObjects(Writer& out, double v, std::uint64_t extraBytes, std::uint32_t seed) {
     std::vector<PointObjectRecord> points{Point("1", 1), Point("2", 2), Point("3", 3), Point("4", 4)};
     std::vector<LineObjectRecord> lines{Line("B1", 1, 2), Line("C1", 1, 3)};
     std::vector<AreaObjectRecord> areas{Area("F1", {1, 2, 4, 3})};
@@ -193,6 +193,7 @@ void WriteExampleObjects(Writer& out, double v, std::uint64_t extraBytes, std::u
     WriteObjects(out, v, points);
     WriteObjects(out, v, lines);
     WriteObjects(out, v, areas);
+    return {std::int32_t(points.size()), std::int32_t(lines.size()), std::int32_t(areas.size())};
 }
 
 }  // namespace kmd::example
