@@ -15,18 +15,7 @@ namespace kmd::example {
 
 namespace {
 
-DynArray<std::int32_t> Items(std::initializer_list<std::int32_t> values) {
-    auto a = DynArray<std::int32_t>::Sized(1, std::int64_t(values.size()));
-    std::copy(values.begin(), values.end(), a.items.begin());
-    return a;
-}
-
-template <std::size_t N>
-Bytes<N> Block(std::uint8_t first) {
-    Bytes<N> b{};
-    for (std::size_t i = 0; i < N; ++i) b[i] = std::uint8_t(first + i);
-    return b;
-}
+DynArray<std::int32_t> Items(std::initializer_list<std::int32_t> values) { return OneBased(values); }
 
 void EmptyLabelTable(Writer& out) { out(std::int32_t(0), std::int32_t(0)); }
 

@@ -15,33 +15,19 @@ namespace kmd::example {
 
 namespace {
 
-template <std::size_t N>
-Bytes<N> Block(std::uint8_t first) {
-    Bytes<N> b{};
-    for (std::size_t i = 0; i < N; ++i) b[i] = std::uint8_t(first + i);
-    return b;
-}
-
-template <class T>
-DynArray<T> From1(std::initializer_list<T> values) {
-    DynArray<T> a = DynArray<T>::Sized(1, std::int64_t(values.size()));
-    std::copy(values.begin(), values.end(), a.items.begin());
-    return a;
-}
-
 StaticNLRecord PushoverCase() {
     StaticNLRecord c;
     c.Name = "PUSH";
     c.Block1 = Block<22>(1);
     c.Count1 = 2;
-    c.Points1 = From1({Block<16>(40), Block<16>(60)});
+    c.Points1 = OneBased({Block<16>(40), Block<16>(60)});
     c.Count2 = 1;
-    c.Points2 = From1({Block<16>(80)});
+    c.Points2 = OneBased({Block<16>(80)});
     c.Short1 = -1;
     c.Count3 = 2;
-    c.Array1 = From1<std::int32_t>({3, 4});
+    c.Array1 = OneBased<std::int32_t>({3, 4});
     c.Value2 = 1;
-    c.Array2 = From1({0.0, 0.5});
+    c.Array2 = OneBased({0.0, 0.5});
     c.Detail.Text1 = "DEAD";
     c.Short7 = 1;
     return c;
@@ -50,28 +36,28 @@ StaticNLRecord PushoverCase() {
 // A hinge of two curve points, and a set of Rows 1 and Columns 2.
 HingePropertyRecord MomentHinge() {
     HingePointRecord point;
-    point.CurveX = From1({0.0, 0.02});
-    point.CurveY = From1({1.0, 1.1});
+    point.CurveX = OneBased({0.0, 0.02});
+    point.CurveY = OneBased({1.0, 1.1});
     point.Reals1 = {1, 2, 3, 4, 5, 6};
     point.Values1 = {1, 0, 0, 1, 0, 0};
     HingeRecord hinge;
     hinge.PointCount = 2;
     hinge.ItemCount = 1;
-    hinge.Items = From1({point});
+    hinge.Items = OneBased({point});
     HingeSetRecord set;
     set.Count = 1;
-    set.Array1 = From1<std::int32_t>({7});
+    set.Array1 = OneBased<std::int32_t>({7});
     set.Rows = 1;
     set.Columns = 2;
     set.Matrix.dims = {{2, 1}, {2, 1}};  // (1..Columns, 1..Rows + 1)
     set.Matrix.items = {0.1, 0.2, 0.3, 0.4};
-    set.Extra = From1({9.0});
+    set.Extra = OneBased({9.0});
     HingePropertyRecord p;
     p.Name = "M3";
     p.Count1 = 1;
     p.Count2 = 1;
-    p.Hinges = From1({hinge});
-    p.Sets = From1({set});
+    p.Hinges = OneBased({hinge});
+    p.Sets = OneBased({set});
     return p;
 }
 
@@ -90,8 +76,8 @@ SectionCutRecord Cut(const std::string& name, std::int32_t count) {
     c.Axes = {1, 0, 0, 0, 1, 0, 0, 0, 1};
     c.Count = count;
     if (count > 0) {
-        c.Array1 = From1({0.0, 10.0});
-        c.Array2 = From1({0.0, 10.0});
+        c.Array1 = OneBased({0.0, 10.0});
+        c.Array2 = OneBased({0.0, 10.0});
     }
     return c;
 }
@@ -113,8 +99,8 @@ void WriteExampleStaticNonlinear(Writer& out, double v, std::int32_t lineObjects
     for (std::int32_t i = 1; i <= lineObjects; ++i) {
         FrameNLRecord r;
         r.Count = i % 2;
-        r.Items1 = From1({Block<36>(std::uint8_t(i))});
-        r.Items2 = From1({Block<108>(1)});
+        r.Items1 = OneBased({Block<36>(std::uint8_t(i))});
+        r.Items2 = OneBased({Block<108>(1)});
         out(r);
     }
 }
