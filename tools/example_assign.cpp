@@ -27,13 +27,6 @@ void TableAs(Writer& out, const std::vector<Rec>& records, Form form) {
     for (const Rec& r : records) out(form(r));
 }
 
-template <std::size_t N>
-Bytes<N> Block(std::uint8_t first) {
-    Bytes<N> b{};
-    for (std::size_t i = 0; i < N; ++i) b[i] = std::uint8_t(first + i);
-    return b;
-}
-
 void WritePointAssignments(Writer& out, double v) {
     ConstraintRecord diaphragm;
     diaphragm.Name = "D1";

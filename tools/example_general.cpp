@@ -16,14 +16,6 @@ namespace kmd::example {
 
 namespace {
 
-template <class T>
-DynArray<T> OneBased(std::initializer_list<T> v) {
-    DynArray<T> a = DynArray<T>::Sized(1, std::int64_t(v.size()));
-    std::size_t i = 0;
-    for (const T& x : v) a.items[i++] = x;
-    return a;
-}
-
 // A plain block of N bytes holding the given 32-bit words from the front.
 template <std::size_t N>
 Bytes<N> Words(std::initializer_list<std::int32_t> words) {

@@ -25,13 +25,6 @@ Bytes<N> Block(Fill fill) {
     return b;
 }
 
-DynArray<double> OneBased(std::initializer_list<double> v) {
-    DynArray<double> a = DynArray<double>::Sized(1, std::int64_t(v.size()));
-    std::size_t i = 0;
-    for (double x : v) a.items[i++] = x;
-    return a;
-}
-
 // Seven (code, value) pairs, two 4-byte values and a flag.
 Bytes<94> MaterialValues(double mass, double weight, double e, double nu, double alpha, double fy, double fu) {
     return Block<94>([&](Writer& w) {
@@ -147,8 +140,8 @@ void WriteExampleMaterials(Writer& out, double v) {
     MaterialRecord conc = Material("CONC", "C", MaterialValues(2.4e-4, 0.0868, 3604.0, 0.2, 5.5e-6, 60.0, 4.0));
     MaterialCurve curve;
     curve.PointCount = 3;
-    curve.X = OneBased({0.0, 0.002, 0.0035});
-    curve.Y = OneBased({0.0, 4.0, 3.4});
+    curve.X = OneBased<double>({0.0, 0.002, 0.0035});
+    curve.Y = OneBased<double>({0.0, 4.0, 3.4});
     conc.CurveCount = 1;
     conc.Curves = DynArray<MaterialCurve>::Sized(1, 1);
     conc.Curves.items[0] = curve;
@@ -160,13 +153,13 @@ void WriteExampleMaterials(Writer& out, double v) {
 
     MTRecord mt;
     mt.Value1 = 1;
-    mt.Array1 = OneBased({1.0, 0.0, 0.0});
-    mt.Array2 = OneBased({0.0, 1.0, 0.0});
-    mt.Array3 = OneBased({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
-    mt.Array4 = OneBased({0.1, 0.2, 0.3, 0.4, 0.5, 0.6});
-    mt.Array5 = OneBased({1, 1, 1, 1, 1, 1});
+    mt.Array1 = OneBased<double>({1.0, 0.0, 0.0});
+    mt.Array2 = OneBased<double>({0.0, 1.0, 0.0});
+    mt.Array3 = OneBased<double>({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
+    mt.Array4 = OneBased<double>({0.1, 0.2, 0.3, 0.4, 0.5, 0.6});
+    mt.Array5 = OneBased<double>({1, 1, 1, 1, 1, 1});
     mt.Value4 = 2;
-    mt.Array6 = OneBased({0, 0, 0, 0, 0, 0.25});
+    mt.Array6 = OneBased<double>({0, 0, 0, 0, 0, 0.25});
     out(std::int32_t(1));
     if (v > 8.075)
         out(mt);

@@ -15,18 +15,7 @@ namespace kmd::example {
 
 namespace {
 
-DynArray<std::int32_t> Items(std::initializer_list<std::int32_t> values) {
-    auto a = DynArray<std::int32_t>::Sized(1, std::int64_t(values.size()));
-    std::copy(values.begin(), values.end(), a.items.begin());
-    return a;
-}
-
-template <std::size_t N>
-Bytes<N> Block(std::uint8_t first) {
-    Bytes<N> b{};
-    for (std::size_t i = 0; i < N; ++i) b[i] = std::uint8_t(first + i);
-    return b;
-}
+DynArray<std::int32_t> Items(std::initializer_list<std::int32_t> values) { return OneBased(values); }
 
 void EmptyLabelTable(Writer& out) { out(std::int32_t(0), std::int32_t(0)); }
 
@@ -165,7 +154,7 @@ void WriteObjects(Writer& out, double v, const std::vector<Rec>& records) {
 
 }  // namespace
 
-void WriteExampleObjects(Writer& out, double v, std::uint64_t extraBytes, std::uint32_t seed) {
+ExampleObjectCounts WriteExampleObjects(Writer& out, double v, std::uint64_t extraBytes, std::uint32_t seed) {
     std::vector<PointObjectRecord> points{Point("1", 1), Point("2", 2), Point("3", 3), Point("4", 4)};
     std::vector<LineObjectRecord> lines{Line("B1", 1, 2), Line("C1", 1, 3)};
     std::vector<AreaObjectRecord> areas{Area("F1", {1, 2, 4, 3})};
@@ -193,6 +182,7 @@ void WriteExampleObjects(Writer& out, double v, std::uint64_t extraBytes, std::u
     WriteObjects(out, v, points);
     WriteObjects(out, v, lines);
     WriteObjects(out, v, areas);
+    return {std::int32_t(points.size()), std::int32_t(lines.size()), std::int32_t(areas.size())};
 }
 
 }  // namespace kmd::example

@@ -10,9 +10,18 @@ namespace kmd::example {
 
 // The twelve point-name and bay tables (one layout in every version).
 void WriteExampleLabels(Writer& out);
+
+// The numbers of point, line and area objects written; the defaults are those
+// of the small example.
+struct ExampleObjectCounts {
+    std::int32_t points = 4;
+    std::int32_t lines = 2;
+    std::int32_t areas = 1;
+};
+
 // "PointObjects", "LineObjects" and "AreaObjects" in the layouts of file version
 // v, with about `extraBytes` more bytes of generated objects (values drawn from `seed`).
-void WriteExampleObjects(Writer& out, double v = kExampleFileVersion, std::uint64_t extraBytes = 0,
+ExampleObjectCounts WriteExampleObjects(Writer& out, double v = kExampleFileVersion, std::uint64_t extraBytes = 0,
                          std::uint32_t seed = 1);
 
 }  // namespace kmd::example

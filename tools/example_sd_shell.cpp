@@ -12,13 +12,6 @@ namespace kmd::example {
 
 namespace {
 
-template <class T>
-DynArray<T> OneBased(std::initializer_list<T> values) {
-    DynArray<T> a = DynArray<T>::Sized(1, std::int64_t(values.size()));
-    std::copy(values.begin(), values.end(), a.items.begin());
-    return a;
-}
-
 SdFlags Flags(std::int16_t a, std::int16_t b, std::int16_t c, std::int16_t d) { return OneBased({a, b, c, d}); }
 
 DynArray<double> Matrix(double diagonal) {

@@ -1,7 +1,9 @@
 // Sections of the example legacy file; each table family adds its own.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 
 #include "fileformat/encoding.h"
@@ -24,5 +26,23 @@ struct ExampleOptions {
 };
 
 void WriteExampleLegacyFile(Writer& out, const ExampleOptions& options = {});
+
+// Helpers of the section writers.
+
+// N plain bytes counting up from `first` (distinct values for opaque blocks).
+template <std::size_t N>
+Bytes<N> Block(std::uint8_t first) {
+    Bytes<N> b{};
+    for (std::size_t i = 0; i < N; ++i) b[i] = std::uint8_t(first + i);
+    return b;
+}
+
+// A one-dimensional array with bounds 1..n holding the n values.
+template <class T>
+DynArray<T> OneBased(std::initializer_list<T> values) {
+    DynArray<T> a = DynArray<T>::Sized(1, std::int64_t(values.size()));
+    std::copy(values.begin(), values.end(), a.items.begin());
+    return a;
+}
 
 }  // namespace kmd::example

@@ -8,6 +8,7 @@ Conversion::Conversion() {
     model.registry.reporter = [](std::int32_t id, std::string_view tail) {
         ShowMessage(ResString(id) + std::string(tail), MessageStyle::Exclamation);
     };
+    model.outputs.reporter = model.registry.reporter;
 }
 
 void Conversion::InitializeProgram() {

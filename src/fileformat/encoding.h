@@ -536,8 +536,18 @@ template <std::size_t Rows, std::size_t Cols, class T, std::size_t N>
     requires(N == Rows * Cols)
 ZeroBasedRowsGroup<Rows, Cols, T> ZeroBasedRows(std::array<T, N>& a) { return {a}; }
 
+// Element 0 of an array of records rebuilt with bounds 0..count: the empty record,
+// its arrays without storage. That is the empty record as held, unless its
+// current layout differs in more than the contents of its arrays; such a record
+// type gives `static void WriteEmptyCurrent(Writer&)`.
+template <class T>
+void WriteEmptyElement(Writer& out) {
+    if constexpr (requires { T::WriteEmptyCurrent(out); }) T::WriteEmptyCurrent(out);
+    else out.AsHeld(T{});
+}
+
 // A dynamic array rebuilt with bounds 0..count, `count` being another field of
-// the record (or a constant): element 0 empty (written as held), elements
+// the record (or a constant): element 0 empty (see WriteEmptyElement), elements
 // 1..count taken by subscript. The count must not be negative and the held array
 // must have elements 1..count; RecordCheck makes a record that breaks this corrupt.
 template <class T, class Count>
@@ -559,7 +569,7 @@ struct CountedArray {
     void WriteCurrent(Writer& out) const {
         if (!Holds()) throw std::logic_error(std::string(what) + ": written without the record check");
         out.ArrayHeader0(std::uint64_t(count));
-        out.AsHeld(T{});
+        WriteEmptyElement<T>(out);
         if (count > 0) out.WriteElements(std::span<const T>(held.Find(1), std::size_t(count)));
     }
 };
@@ -612,6 +622,8 @@ public:
     void Field(FixedString<N>&) {}
 
     [[noreturn]] void Fail(const std::string& what) const { in_.FailAt(at_, what); }
+    // Size of the whole input file in bytes.
+    std::size_t InputSize() const { return in_.Size(); }
 
 private:
     const Reader& in_;

@@ -5,6 +5,7 @@
 #include "tables/coordinates.h"
 #include "tables/frame_assign.h"
 #include "tables/functions.h"
+#include "tables/groups.h"
 #include "tables/labels.h"
 #include "tables/lateral_loads.h"
 #include "tables/loads.h"
@@ -13,6 +14,7 @@
 #include "tables/project.h"
 #include "tables/properties.h"
 #include "tables/shell_assign.h"
+#include "tables/static_nl.h"
 #include "tables/stories.h"
 
 namespace kmd {
@@ -36,8 +38,8 @@ constexpr ReadStep kReadSteps[] = {
     {"load cases, combinations and assigned loads", ReadLoadTables},
     {"automatic seismic and wind loads", ReadLateralLoadTables},
     {"response spectrum and time history functions", ReadFunctionTables},
-    {"static nonlinear cases", nullptr},
-    {"groups and section cuts", nullptr},
+    {"static nonlinear cases", ReadStaticNonlinearTables},
+    {"groups and section cuts", ReadGroupTables},
     {"steel frame design data and overwrites", nullptr},
     {"steel joist design data", nullptr},
     {"concrete frame design data", nullptr},
@@ -67,8 +69,8 @@ constexpr WriteStep kWriteSteps[] = {
     {"load cases, combinations and assigned loads", WriteLoadTables},
     {"automatic seismic and wind loads", WriteLateralLoadTables},
     {"response spectrum and time history functions", WriteFunctionTables},
-    {"static nonlinear cases", nullptr},
-    {"groups and section cuts", nullptr},
+    {"static nonlinear cases", WriteStaticNonlinearTables},
+    {"groups and section cuts", WriteGroupTables},
     {"steel frame design data and overwrites", nullptr},
     {"steel joist design data", nullptr},
     {"concrete frame design data", nullptr},

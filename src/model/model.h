@@ -5,17 +5,20 @@
 #include "model/coordinates.h"
 #include "model/frame_assign.h"
 #include "model/functions.h"
+#include "model/groups.h"
 #include "model/labels.h"
 #include "model/lateral_loads.h"
 #include "model/loads.h"
 #include "model/materials.h"
 #include "model/objects.h"
+#include "model/output_tables.h"
 #include "model/point_assign.h"
 #include "model/project.h"
 #include "model/sd_sections.h"
 #include "model/sections.h"
 #include "model/shell_assign.h"
 #include "model/shell_props.h"
+#include "model/static_nl.h"
 #include "model/stories.h"
 #include "model/store.h"
 
@@ -37,8 +40,11 @@ struct Model {
     LoadData loads;
     LateralLoadData lateralLoads;
     FunctionData functions;
+    StaticNLData staticNL;
+    GroupData groups;
 
     TableRegistry registry;
+    OutputRegistry outputs;
 
     Model() { RegisterAll(); }
     Model(const Model&) = delete;
@@ -62,6 +68,8 @@ struct Model {
         loads = {};
         lateralLoads = {};
         functions = {};
+        staticNL = {};
+        groups = {};
     }
 
     void AllocateTable(std::string_view name, std::int32_t count, std::int32_t& capacity) const {
@@ -69,6 +77,12 @@ struct Model {
     }
     void AllocateObjectTable(std::string_view name, std::int32_t count, std::int32_t& capacity) const {
         kmd::AllocateObjectTable(registry, name, count, capacity);
+    }
+    void AllocateOutputTable(std::string_view name, std::int32_t count) const {
+        kmd::AllocateOutputTable(outputs, name, count);
+    }
+    void AllocateOutputGrid(std::string_view name, std::int32_t rows, std::int32_t columns) const {
+        kmd::AllocateOutputGrid(outputs, name, rows, columns);
     }
 
 private:
@@ -88,6 +102,8 @@ private:
         loads.Register(registry);
         lateralLoads.Register(registry);
         functions.Register(registry);
+        staticNL.Register(registry, outputs);
+        groups.Register(registry);
     }
 };
 

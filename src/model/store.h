@@ -13,14 +13,16 @@
 
 namespace kmd {
 
-enum class Allocator { Table, Object };
+// AllocateTable, AllocateObjectTable, or AllocateOutputTable (output tables, sized
+// by their readers; see model/output_tables.h).
+enum class Allocator { Table, Object, Output };
 
 struct TableBase {
     TableBase(const char* tableName, Allocator allocator) : name(tableName), kind(allocator) {}
     virtual ~TableBase() = default;
 
     const char* name;  // the table name, by which it is allocated and reported
-    Allocator kind;    // AllocateTable or AllocateObjectTable
+    Allocator kind;    // the allocator that sizes it
 
     // Discards every record and allocates `capacity` default records (none when
     // capacity is 0 or less).

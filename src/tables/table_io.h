@@ -5,6 +5,8 @@
 #include <concepts>
 #include <limits>
 #include <span>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 #include <type_traits>
 #include <utility>
@@ -80,8 +82,10 @@ template <class Rec>
 void AllocateRecords(Conversion& cv, Table<Rec>& t) {
     if (t.kind == Allocator::Table)
         cv.model.AllocateTable(t.name, t.count, t.capacity);
-    else
+    else if (t.kind == Allocator::Object)
         cv.model.AllocateObjectTable(t.name, t.count, t.capacity);
+    else
+        throw std::logic_error(std::string("output table ") + t.name + " is sized by its reader");
 }
 
 // Reads a table's count; when it is positive, checks it against the rest of the

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <random>
 #include <string>
@@ -58,13 +59,32 @@ inline Converted ConvertBytes(const Bytes& legacy, std::string program = "KALDO"
     return r;
 }
 
+// Model state a step depends on, set up before it reads.
+using Setup = std::function<void(kmd::Conversion&)>;
+
+// A model holding the given numbers of point, line and area objects (default
+// records), allocated as their reader allocates them.
+inline Setup WithObjects(std::int32_t points, std::int32_t lines, std::int32_t areas) {
+    return [=](kmd::Conversion& cv) {
+        auto& o = cv.model.objects;
+        auto allocate = [&](auto& table, std::int32_t count) {
+            table.count = count;
+            cv.model.AllocateObjectTable(table.name, count, table.capacity);
+        };
+        allocate(o.PointObjects, points);
+        allocate(o.LineObjects, lines);
+        allocate(o.AreaObjects, areas);
+    };
+}
+
 // Runs one reader step on `section` (table bytes without a header) for the given
 // file version; fails the test's expectations through the returned conversion.
 template <class ReadFn>
 std::unique_ptr<kmd::Conversion> ReadSection(ReadFn fn, const Bytes& section, double version,
-                                             std::size_t* consumed = nullptr) {
+                                             std::size_t* consumed = nullptr, const Setup& setup = {}) {
     auto cv = NewConversion();
     cv->FileVersion = version;
+    if (setup) setup(*cv);
     kmd::Reader in(section.data);
     fn(in, *cv);
     if (consumed) *consumed = in.Offset();
@@ -83,9 +103,10 @@ std::vector<std::uint8_t> WriteSection(WriteFn fn, kmd::Conversion& cv) {
 // Reads `section` with `read` at `version`, checks every byte was consumed,
 // and returns what `write` writes for the result.
 template <class ReadFn, class WriteFn>
-std::vector<std::uint8_t> RoundTrip(ReadFn read, WriteFn write, const Bytes& section, double version) {
+std::vector<std::uint8_t> RoundTrip(ReadFn read, WriteFn write, const Bytes& section, double version,
+                                    const Setup& setup = {}) {
     std::size_t consumed = 0;
-    auto cv = ReadSection(read, section, version, &consumed);
+    auto cv = ReadSection(read, section, version, &consumed, setup);
     if (consumed != section.size())
         throw std::runtime_error("reader consumed " + std::to_string(consumed) + " of " +
                                  std::to_string(section.size()) + " bytes");
@@ -95,7 +116,7 @@ std::vector<std::uint8_t> RoundTrip(ReadFn read, WriteFn write, const Bytes& sec
 // Damages `legacy` at random (overwritten bytes, or a cut) many times: reading
 // either stops with a FormatError or gives a model that the writer writes.
 template <class ReadFn, class WriteFn>
-void ExpectDamageHandled(ReadFn read, WriteFn write, const Bytes& legacy, double v) {
+void ExpectDamageHandled(ReadFn read, WriteFn write, const Bytes& legacy, double v, const Setup& setup = {}) {
     std::mt19937 rng(unsigned(v * 1000));
     std::uniform_int_distribution<std::size_t> pos(0, legacy.size() - 1);
     std::uniform_int_distribution<int> byte(0, 255);
@@ -108,7 +129,7 @@ void ExpectDamageHandled(ReadFn read, WriteFn write, const Bytes& legacy, double
             for (int hit = 0; hit <= round % 5; ++hit) damaged.data[pos(rng)] = std::uint8_t(byte(rng));
         std::unique_ptr<kmd::Conversion> cv;
         try {
-            cv = ReadSection(read, damaged, v);
+            cv = ReadSection(read, damaged, v, nullptr, setup);
         } catch (const kmd::FormatError&) {
             continue;
         }
