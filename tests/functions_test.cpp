@@ -66,7 +66,7 @@ Bytes FunctionOut(int i) {
     Move(block1, 44, s, 32, 300);
     Bytes block3 = Zeros(324);
     Set(Set(Set(Set(Set(block3, 44, 0.5), 52, 1.0), 60, 0.68), 68, 0.34), 76, 0.18);
-    Set(Set(Set(block3, 84, std::int32_t(3)), 92, 1.0), 100, 1.0);
+    Set(Set(Set(block3, 84, std::int32_t(3)), 88, 1.0), 96, 1.0);
     return b.append(block1).str("").append(Zeros(56)).str("").append(Move(block3, 200, s, 300, 424));
 }
 

@@ -14,19 +14,6 @@ namespace kmd::example {
 
 namespace {
 
-template <class Rec>
-void Table(Writer& out, const std::vector<Rec>& records) {
-    out(std::int32_t(records.size()));
-    for (const Rec& r : records) out(r);
-}
-
-// The records written in an older layout, each as `form` makes it.
-template <class Rec, class Form>
-void TableAs(Writer& out, const std::vector<Rec>& records, Form form) {
-    out(std::int32_t(records.size()));
-    for (const Rec& r : records) out(form(r));
-}
-
 void WritePointAssignments(Writer& out, double v) {
     ConstraintRecord diaphragm;
     diaphragm.Name = "D1";

@@ -1,10 +1,12 @@
 #include "fileformat/legacy_reader.h"
 #include "tools/example_assign.h"
 #include "tools/example_general.h"
+#include "tools/example_lateral.h"
 #include "tools/example_loads.h"
 #include "tools/example_materials.h"
 #include "tools/example_objects.h"
 #include "tools/example_sd_shell.h"
+#include "tools/example_static_groups.h"
 #include "tools/example_sections.h"
 
 namespace kmd::example {
@@ -23,15 +25,19 @@ void WriteExampleLegacyFile(Writer& out, const ExampleOptions& options) {
     WriteExampleShellProps(out, v);
     WriteExampleLabels(out);
     const std::size_t before = out.Size();
-    WriteExampleObjects(out, v);
+    ExampleObjectCounts objects = WriteExampleObjects(out, v);
     if (options.size > 0) {
         // Written again with as many extra objects as the wanted size leaves room for.
         const std::uint64_t small = out.Size() + 4096;
         out.Buffer().resize(before);
-        WriteExampleObjects(out, v, options.size > small ? options.size - small : 0, options.seed);
+        objects = WriteExampleObjects(out, v, options.size > small ? options.size - small : 0, options.seed);
     }
     WriteExampleAssignments(out, v);
     WriteExampleLoads(out, v);
+    WriteExampleLateralLoads(out, v);
+    WriteExampleFunctions(out, v);
+    WriteExampleStaticNonlinear(out, v, objects.lines);
+    WriteExampleGroups(out, v, objects);
 }
 
 }  // namespace kmd::example

@@ -20,20 +20,6 @@ void One(Writer& out, const Rec& record) {
     out(record);
 }
 
-template <std::size_t N>
-Bytes<N> Block(std::uint8_t first) {
-    Bytes<N> b{};
-    for (std::size_t i = 0; i < N; ++i) b[i] = std::uint8_t(first + i);
-    return b;
-}
-
-template <class T>
-DynArray<T> OneBased(std::initializer_list<T> v) {
-    DynArray<T> a;
-    a.dims.push_back({std::uint32_t(v.size()), 1});
-    a.items.assign(v);
-    return a;
-}
 
 void WriteSeismic(Writer& out, double v) {
     SeismicHead head;

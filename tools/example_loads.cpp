@@ -9,25 +9,6 @@ namespace kmd::example {
 
 namespace {
 
-// The records written as `form` makes each of them.
-template <class Rec, class Form>
-void TableAs(Writer& out, const std::vector<Rec>& records, Form form) {
-    out(std::int32_t(records.size()));
-    for (const Rec& r : records) out(form(r));
-}
-
-template <class Rec>
-void Table(Writer& out, const std::vector<Rec>& records) {
-    TableAs(out, records, [](const Rec& r) { return r; });
-}
-
-template <std::size_t N>
-Bytes<N> Block(std::uint8_t first) {
-    Bytes<N> b{};
-    for (std::size_t i = 0; i < N; ++i) b[i] = std::uint8_t(first + i);
-    return b;
-}
-
 void WriteLoadCases(Writer& out, double v) {
     LoadCaseRecord dead;
     dead.Name = "DEAD";

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "fileformat/encoding.h"
 
@@ -35,6 +36,19 @@ Bytes<N> Block(std::uint8_t first) {
     Bytes<N> b{};
     for (std::size_t i = 0; i < N; ++i) b[i] = std::uint8_t(first + i);
     return b;
+}
+
+// A table: the count, then each record as `form` makes it (the layout of an
+// older version).
+template <class Rec, class Form>
+void TableAs(Writer& out, const std::vector<Rec>& records, Form form) {
+    out(std::int32_t(records.size()));
+    for (const Rec& r : records) out(form(r));
+}
+
+template <class Rec>
+void Table(Writer& out, const std::vector<Rec>& records) {
+    TableAs(out, records, [](const Rec& r) -> const Rec& { return r; });
 }
 
 // A one-dimensional array with bounds 1..n holding the n values.

@@ -82,8 +82,8 @@ FunctionRecord ImportFunctionS(FunctionS&& s) {
     Put<68>(r.Block3, 0.34);
     Put<76>(r.Block3, 0.18);
     Put<84>(r.Block3, std::int32_t(3));
-    Put<92>(r.Block3, 1.0);
-    Put<100>(r.Block3, 1.0);
+    Put<88>(r.Block3, 1.0);
+    Put<96>(r.Block3, 1.0);
     CopyBytes<200, 300, 424>(r.Block3, b);
     return r;
 }
