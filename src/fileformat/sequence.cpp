@@ -11,6 +11,7 @@
 #include "tables/project.h"
 #include "tables/properties.h"
 #include "tables/shell_assign.h"
+#include "tables/steel_design.h"
 #include "tables/stories.h"
 
 namespace kmd {
@@ -36,7 +37,7 @@ constexpr ReadStep kReadSteps[] = {
     {"response spectrum and time history functions", nullptr},
     {"static nonlinear cases", nullptr},
     {"groups and section cuts", nullptr},
-    {"steel frame design data and overwrites", nullptr},
+    {"steel frame design data and overwrites", ReadSteelDesign},
     {"steel joist design data", nullptr},
     {"concrete frame design data", nullptr},
     {"composite beam design data", nullptr},
@@ -67,7 +68,7 @@ constexpr WriteStep kWriteSteps[] = {
     {"response spectrum and time history functions", nullptr},
     {"static nonlinear cases", nullptr},
     {"groups and section cuts", nullptr},
-    {"steel frame design data and overwrites", nullptr},
+    {"steel frame design data and overwrites", WriteSteelDesign},
     {"steel joist design data", nullptr},
     {"concrete frame design data", nullptr},
     {"composite beam design data", nullptr},

@@ -14,6 +14,7 @@
 #include "model/sections.h"
 #include "model/shell_assign.h"
 #include "model/shell_props.h"
+#include "model/steel_design.h"
 #include "model/stories.h"
 #include "model/store.h"
 
@@ -33,6 +34,7 @@ struct Model {
     FrameAssignData frameAssign;
     ShellAssignData shellAssign;
     LoadData loads;
+    SteelDesignData steel;
 
     TableRegistry registry;
 
@@ -56,6 +58,7 @@ struct Model {
         frameAssign = {};
         shellAssign = {};
         loads = {};
+        steel = {};
     }
 
     void AllocateTable(std::string_view name, std::int32_t count, std::int32_t& capacity) const {
@@ -80,6 +83,7 @@ private:
         frameAssign.Register(registry);
         shellAssign.Register(registry);
         loads.Register(registry);
+        steel.Register(registry);
     }
 };
 
