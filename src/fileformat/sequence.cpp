@@ -15,6 +15,7 @@
 #include "tables/properties.h"
 #include "tables/shell_assign.h"
 #include "tables/static_nl.h"
+#include "tables/steel_design.h"
 #include "tables/stories.h"
 
 namespace kmd {
@@ -40,7 +41,7 @@ constexpr ReadStep kReadSteps[] = {
     {"response spectrum and time history functions", ReadFunctionTables},
     {"static nonlinear cases", ReadStaticNonlinearTables},
     {"groups and section cuts", ReadGroupTables},
-    {"steel frame design data and overwrites", nullptr},
+    {"steel frame design data and overwrites", ReadSteelDesign},
     {"steel joist design data", nullptr},
     {"concrete frame design data", nullptr},
     {"composite beam design data", nullptr},
@@ -71,7 +72,7 @@ constexpr WriteStep kWriteSteps[] = {
     {"response spectrum and time history functions", WriteFunctionTables},
     {"static nonlinear cases", WriteStaticNonlinearTables},
     {"groups and section cuts", WriteGroupTables},
-    {"steel frame design data and overwrites", nullptr},
+    {"steel frame design data and overwrites", WriteSteelDesign},
     {"steel joist design data", nullptr},
     {"concrete frame design data", nullptr},
     {"composite beam design data", nullptr},

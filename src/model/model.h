@@ -19,6 +19,7 @@
 #include "model/shell_assign.h"
 #include "model/shell_props.h"
 #include "model/static_nl.h"
+#include "model/steel_design.h"
 #include "model/stories.h"
 #include "model/store.h"
 
@@ -42,6 +43,7 @@ struct Model {
     FunctionData functions;
     StaticNLData staticNL;
     GroupData groups;
+    SteelDesignData steel;
 
     TableRegistry registry;
     OutputRegistry outputs;
@@ -70,6 +72,7 @@ struct Model {
         functions = {};
         staticNL = {};
         groups = {};
+        steel = {};
     }
 
     void AllocateTable(std::string_view name, std::int32_t count, std::int32_t& capacity) const {
@@ -104,6 +107,7 @@ private:
         functions.Register(registry);
         staticNL.Register(registry, outputs);
         groups.Register(registry);
+        steel.Register(registry);
     }
 };
 

@@ -1,0 +1,138 @@
+#include "tables/steel_design.h"
+
+#include "legacy/steel_design.h"
+#include "legacy/steel_overwrites.h"
+#include "tables/table_io.h"
+
+namespace kmd {
+
+namespace {
+
+constexpr const char* kPreferencesTable = "steel preferences";
+
+constexpr Layout<SteelPreferences> kSteelPreferenceLayouts[] = {
+    UpTo<SteelPreferencesA, ImportSteelPreferencesA>(kSteelPreferencesAUpTo),
+    UpTo<SteelPreferencesB, ImportSteelPreferencesB>(kSteelPreferencesBUpTo),
+    UpTo<SteelPreferencesC, ImportSteelPreferencesC>(kSteelPreferencesCUpTo),
+    UpTo<SteelPreferencesD, ImportSteelPreferencesD>(kSteelPreferencesDUpTo),
+    UpTo<SteelPreferencesE, ImportSteelPreferencesE>(kSteelPreferencesEUpTo),
+    UpTo<SteelPreferencesF, ImportSteelPreferencesF>(kSteelPreferencesFUpTo),
+    UpTo<SteelPreferencesG, ImportSteelPreferencesG>(kSteelPreferencesGUpTo),
+    UpTo<SteelPreferencesH, ImportSteelPreferencesH>(kSteelPreferencesHUpTo),
+    UpTo<SteelPreferencesI, ImportSteelPreferencesI>(kSteelPreferencesIUpTo),
+    UpTo<SteelPreferencesJ, ImportSteelPreferencesJ>(kSteelPreferencesJUpTo),
+    UpTo<SteelPreferencesK, ImportSteelPreferencesK>(kSteelPreferencesKUpTo),
+    Newest<SteelPreferences>(),
+};
+
+constexpr Layout<SteelOverwriteRecord> kSteelOverwriteLayouts[] = {
+    UpTo<SteelOverwriteA, ImportSteelOverwriteA>(kSteelOverwriteAUpTo),
+    UpTo<SteelOverwriteB, ImportSteelOverwriteB>(kSteelOverwriteBUpTo),
+    UpTo<SteelOverwriteC, ImportSteelOverwriteC>(kSteelOverwriteCUpTo),
+    UpTo<SteelOverwriteD, ImportSteelOverwriteD>(kSteelOverwriteDUpTo),
+    UpTo<SteelOverwriteE, ImportSteelOverwriteE>(kSteelOverwriteEUpTo),
+    UpTo<SteelOverwriteF, ImportSteelOverwriteF>(kSteelOverwriteFUpTo),
+    UpTo<SteelOverwriteG, ImportSteelOverwriteG>(kSteelOverwriteGUpTo),
+    UpTo<SteelOverwriteH, ImportSteelOverwriteH>(kSteelOverwriteHUpTo),
+    UpTo<SteelOverwriteI, ImportSteelOverwriteI>(kSteelOverwriteIUpTo),
+    UpTo<SteelOverwriteJ, ImportSteelOverwriteJ>(kSteelOverwriteJUpTo),
+    UpTo<SteelOverwriteK, ImportSteelOverwriteK>(kSteelOverwriteKUpTo),
+    UpTo<SteelOverwriteL, ImportSteelOverwriteL>(kSteelOverwriteLUpTo),
+    UpTo<SteelOverwriteM, ImportSteelOverwriteM>(kSteelOverwriteMUpTo),
+    UpTo<SteelOverwriteN, ImportSteelOverwriteN>(kSteelOverwriteNUpTo),
+    UpTo<SteelOverwriteO, ImportSteelOverwriteO>(kSteelOverwriteOUpTo),
+    Newest<SteelOverwriteRecord>(),
+};
+
+// One inch in the model's length unit.
+double InchInModelUnits(const Conversion& cv) {
+    return cv.units.LengthPerInch[NormalUnitCode(cv.run.CurrentUnits)] / cv.units.LengthPerInch[3];
+}
+
+// The overwrite records of a file without a steel code name: read to stay in
+// step with the file and dropped with the preferences (their lists are not
+// checked, since nothing of them is written). Returns the count read.
+std::int32_t SkipOverwrites(Reader& in, const Conversion& cv) {
+    in.SetTable("SteelData");
+    const std::int32_t count = in.I32();
+    if (count <= 0) return count;
+    const auto& layout = LayoutFor<SteelOverwriteRecord>(kSteelOverwriteLayouts, cv.FileVersion);
+    in.CheckCount(count, layout.minSize());
+    SteelOverwriteRecord dropped;
+    for (std::int32_t i = 1; i <= count; ++i) layout.read(in, dropped, cv);
+    return count;
+}
+
+// One envelope record per overwrite record; only the newest layout is kept.
+void ReadEnvelopes(Reader& in, Conversion& cv, std::int32_t count) {
+    SteelDesignData& d = cv.model.steel;
+    Table<SteelEnvelopeRecord>& t = d.SteelEnvelopes;
+    in.SetTable(t.name);
+    if (count <= 0) return;
+    const SteelEnvelopeLayout& layout = SteelEnvelopeLayoutFor(cv.FileVersion);
+    const bool kept = layout.trailing == sizeof(SteelEnvelopeRecord::Block3);
+    in.CheckCount(count, MinEncodedSize<SteelEnvelopeRecord>() - sizeof(SteelEnvelopeRecord::Block3) + layout.trailing);
+    if (kept) {
+        t.Reallocate(count);
+        t.count = t.capacity = count;
+    }
+    for (std::int32_t i = 1; i <= count; ++i) {
+        if (kept) {
+            in(t[i]);
+            continue;
+        }
+        SteelEnvelopeRecord dropped;
+        in(dropped.Block1, dropped.Text1, dropped.Block2, dropped.Text2);
+        in.Skip(layout.trailing);
+        d.EnvelopesPresent = 0;
+    }
+}
+
+}  // namespace
+
+// File order: lateral bracing (above 9.155), preferences, EnvelopesPresent,
+// StatusFlag, overwrites, envelopes (when present), OptimizationD,
+// OptimizationT (above 7.985). Without a code name the preferences are reset
+// and the overwrites dropped.
+void ReadSteelDesign(Reader& in, Conversion& cv) {
+    SteelDesignData& d = cv.model.steel;
+    const double v = cv.FileVersion;
+    if (v > kNoLateralBraceUpTo) ReadTable(in, cv, d.FLateralBrace);
+
+    in.SetTable(kPreferencesTable);
+    ReadRecord(in, cv, LayoutFor<SteelPreferences>(kSteelPreferenceLayouts, v), d.Preferences);
+    in(d.EnvelopesPresent, d.StatusFlag);
+
+    const bool hasCode = !d.Preferences.CodeName.empty();
+    std::int32_t overwrites;
+    if (hasCode) {
+        ReadTable(in, cv, d.SteelData, kSteelOverwriteLayouts);
+        overwrites = d.SteelData.count;
+    } else {
+        overwrites = SkipOverwrites(in, cv);
+    }
+    if (d.EnvelopesPresent != 0) ReadEnvelopes(in, cv, overwrites);
+
+    ReadTable(in, cv, d.OptimizationD);
+    if (v > kNoOptimizationTUpTo) ReadTable(in, cv, d.OptimizationT);
+
+    if (!hasCode) {
+        d.Preferences = ResetSteelPreferences("", 0, InchInModelUnits(cv));
+        d.SteelData.count = 0;
+        d.EnvelopesPresent = 0;
+        d.StatusFlag = 0;
+    }
+}
+
+// No envelopes are written: EnvelopesPresent is always 0.
+void WriteSteelDesign(Writer& out, const Conversion& cv) {
+    const SteelDesignData& d = cv.model.steel;
+    WriteTable(out, d.FLateralBrace);
+    out.SetTable(kPreferencesTable);
+    out(d.Preferences, std::int16_t(0), d.StatusFlag);
+    WriteTable(out, d.SteelData);
+    WriteTable(out, d.OptimizationD);
+    WriteTable(out, d.OptimizationT);
+}
+
+}  // namespace kmd

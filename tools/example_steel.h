@@ -1,0 +1,12 @@
+// Example steel frame design block.
+#pragma once
+
+#include "fileformat/encoding.h"
+#include "tools/example_sections.h"
+
+namespace kmd::example {
+
+// The steel frame design block in the layouts of file version v.
+void WriteExampleSteel(Writer& out, double v = kExampleFileVersion);
+
+}  // namespace kmd::example
