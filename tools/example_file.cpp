@@ -7,6 +7,7 @@
 #include "tools/example_objects.h"
 #include "tools/example_sd_shell.h"
 #include "tools/example_static_groups.h"
+#include "tools/example_steel.h"
 #include "tools/example_sections.h"
 
 namespace kmd::example {
@@ -38,6 +39,7 @@ void WriteExampleLegacyFile(Writer& out, const ExampleOptions& options) {
     WriteExampleFunctions(out, v);
     WriteExampleStaticNonlinear(out, v, objects.lines);
     WriteExampleGroups(out, v, objects);
+    WriteExampleSteel(out, v);
 }
 
 }  // namespace kmd::example
