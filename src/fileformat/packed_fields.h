@@ -38,7 +38,7 @@ struct PackedPlace {
     std::uint16_t index;   // position among all fields, in declaration order
 };
 
-consteval PackedPlace FindPackedField(std::span<const PackedRun> runs, std::string_view name) {
+constexpr PackedPlace FindPackedField(std::span<const PackedRun> runs, std::string_view name) {
     const std::size_t digit = name.find_first_of("0123456789");
     if (digit == std::string_view::npos || digit == 0) throw "a field name is a prefix and a number";
     const std::string_view prefix = name.substr(0, digit);
@@ -97,7 +97,7 @@ template <const auto& Runs>
 struct PackedFills {
     static constexpr std::span<const PackedRun> kRuns{Runs};
 
-    static consteval PackedPlace Field(std::string_view name) { return FindPackedField(kRuns, name); }
+    static constexpr PackedPlace Field(std::string_view name) { return FindPackedField(kRuns, name); }
 
     // Legacy bytes from..to (inclusive) of part `source` into the fields first..last.
     static consteval FieldFill Move(std::string_view first, std::string_view last, std::size_t from, std::size_t to,
