@@ -4,32 +4,27 @@
 
 namespace kmd {
 
-LoadCaseRecord ImportLoadCaseA(LoadCaseA&& a) {
-    a.rec.Name = Trimmed(a.Name);
-    return std::move(a.rec);
-}
-LoadCaseRecord ImportLoadCaseB(LoadCaseB&& b) {
-    b.rec.Name = TrimSpaces(b.rec.Name);
-    return std::move(b.rec);
-}
-LoadCaseRecord ImportLoadCaseC(LoadCaseC&& c) {
-    c.rec.Name = TrimSpaces(c.rec.Name);
-    return std::move(c.rec);
-}
-
 namespace {
+
+template <class Rec>
+Rec WithTrimmedName(Rec&& rec) {
+    rec.Name = TrimSpaces(rec.Name);
+    return std::move(rec);
+}
 
 ComboRecord WithoutValue11(ComboRecord&& rec) {
     rec.Value11 = kComboValue11Missing;
     return std::move(rec);
 }
 
-ComboRecord WithTrimmedName(ComboRecord&& rec) {
-    rec.Name = TrimSpaces(rec.Name);
-    return std::move(rec);
-}
-
 }  // namespace
+
+LoadCaseRecord ImportLoadCaseA(LoadCaseA&& a) {
+    a.rec.Name = Trimmed(a.Name);
+    return std::move(a.rec);
+}
+LoadCaseRecord ImportLoadCaseB(LoadCaseB&& b) { return WithTrimmedName(std::move(b.rec)); }
+LoadCaseRecord ImportLoadCaseC(LoadCaseC&& c) { return WithTrimmedName(std::move(c.rec)); }
 
 ComboRecord ImportComboA(ComboA&& a) {
     a.rec.Name = Trimmed(a.Name);
