@@ -1,6 +1,7 @@
 #include "fileformat/legacy_reader.h"
 #include "tools/example_assign.h"
 #include "tools/example_general.h"
+#include "tools/example_joist.h"
 #include "tools/example_lateral.h"
 #include "tools/example_loads.h"
 #include "tools/example_materials.h"
@@ -40,6 +41,7 @@ void WriteExampleLegacyFile(Writer& out, const ExampleOptions& options) {
     WriteExampleStaticNonlinear(out, v, objects.lines);
     WriteExampleGroups(out, v, objects);
     WriteExampleSteel(out, v);
+    WriteExampleJoist(out, v);
 }
 
 }  // namespace kmd::example

@@ -15,6 +15,7 @@
 #include "tables/properties.h"
 #include "tables/shell_assign.h"
 #include "tables/static_nl.h"
+#include "tables/joist_design.h"
 #include "tables/steel_design.h"
 #include "tables/stories.h"
 
@@ -42,7 +43,7 @@ constexpr ReadStep kReadSteps[] = {
     {"static nonlinear cases", ReadStaticNonlinearTables},
     {"groups and section cuts", ReadGroupTables},
     {"steel frame design data and overwrites", ReadSteelDesign},
-    {"steel joist design data", nullptr},
+    {"steel joist design data", ReadJoistDesign},
     {"concrete frame design data", nullptr},
     {"composite beam design data", nullptr},
     {"shear wall design data", nullptr},
@@ -73,7 +74,7 @@ constexpr WriteStep kWriteSteps[] = {
     {"static nonlinear cases", WriteStaticNonlinearTables},
     {"groups and section cuts", WriteGroupTables},
     {"steel frame design data and overwrites", WriteSteelDesign},
-    {"steel joist design data", nullptr},
+    {"steel joist design data", WriteJoistDesign},
     {"concrete frame design data", nullptr},
     {"composite beam design data", nullptr},
     {"shear wall design data", nullptr},

@@ -6,6 +6,7 @@
 #include "model/frame_assign.h"
 #include "model/functions.h"
 #include "model/groups.h"
+#include "model/joist_design.h"
 #include "model/labels.h"
 #include "model/lateral_loads.h"
 #include "model/loads.h"
@@ -44,6 +45,7 @@ struct Model {
     StaticNLData staticNL;
     GroupData groups;
     SteelDesignData steel;
+    JoistDesignData joist;
 
     TableRegistry registry;
     OutputRegistry outputs;
@@ -73,6 +75,7 @@ struct Model {
         staticNL = {};
         groups = {};
         steel = {};
+        joist = {};
     }
 
     void AllocateTable(std::string_view name, std::int32_t count, std::int32_t& capacity) const {
@@ -108,6 +111,7 @@ private:
         staticNL.Register(registry, outputs);
         groups.Register(registry);
         steel.Register(registry);
+        joist.Register(registry);
     }
 };
 
