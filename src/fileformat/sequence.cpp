@@ -2,6 +2,7 @@
 // a step still nullptr ends the sequence there.
 #include "fileformat/legacy_tail.h"
 #include "fileformat/steps.h"
+#include "tables/composite_design.h"
 #include "tables/coordinates.h"
 #include "tables/frame_assign.h"
 #include "tables/functions.h"
@@ -45,7 +46,7 @@ constexpr ReadStep kReadSteps[] = {
     {"steel frame design data and overwrites", ReadSteelDesign},
     {"steel joist design data", ReadJoistDesign},
     {"concrete frame design data", nullptr},
-    {"composite beam design data", nullptr},
+    {"composite beam design data", ReadCompositeDesign},
     {"shear wall design data", nullptr},
     {"base plate design data", nullptr},
     {"connection design data", nullptr},
@@ -76,7 +77,7 @@ constexpr WriteStep kWriteSteps[] = {
     {"steel frame design data and overwrites", WriteSteelDesign},
     {"steel joist design data", WriteJoistDesign},
     {"concrete frame design data", nullptr},
-    {"composite beam design data", nullptr},
+    {"composite beam design data", WriteCompositeDesign},
     {"shear wall design data", nullptr},
     {"developed elevations, time functions and the display-options record", nullptr},
     {"analysis output tables", nullptr},

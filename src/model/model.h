@@ -2,6 +2,7 @@
 // tables are allocated by name.
 #pragma once
 
+#include "model/composite_design.h"
 #include "model/coordinates.h"
 #include "model/frame_assign.h"
 #include "model/functions.h"
@@ -46,6 +47,7 @@ struct Model {
     GroupData groups;
     SteelDesignData steel;
     JoistDesignData joist;
+    CompositeDesignData composite;
 
     TableRegistry registry;
     OutputRegistry outputs;
@@ -76,6 +78,7 @@ struct Model {
         groups = {};
         steel = {};
         joist = {};
+        composite = {};
     }
 
     void AllocateTable(std::string_view name, std::int32_t count, std::int32_t& capacity) const {
@@ -112,6 +115,7 @@ private:
         groups.Register(registry);
         steel.Register(registry);
         joist.Register(registry);
+        composite.Register(registry, outputs);
     }
 };
 
