@@ -17,6 +17,7 @@
 #include "tables/static_nl.h"
 #include "tables/steel_design.h"
 #include "tables/stories.h"
+#include "tables/wall_design.h"
 
 namespace kmd {
 
@@ -45,7 +46,7 @@ constexpr ReadStep kReadSteps[] = {
     {"steel joist design data", nullptr},
     {"concrete frame design data", nullptr},
     {"composite beam design data", nullptr},
-    {"shear wall design data", nullptr},
+    {"shear wall design data", ReadWallDesign},
     {"base plate design data", nullptr},
     {"connection design data", nullptr},
     {"window records and named views", nullptr},
@@ -76,7 +77,7 @@ constexpr WriteStep kWriteSteps[] = {
     {"steel joist design data", nullptr},
     {"concrete frame design data", nullptr},
     {"composite beam design data", nullptr},
-    {"shear wall design data", nullptr},
+    {"shear wall design data", WriteWallDesign},
     {"developed elevations, time functions and the display-options record", nullptr},
     {"analysis output tables", nullptr},
 };

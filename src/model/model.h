@@ -21,6 +21,7 @@
 #include "model/static_nl.h"
 #include "model/steel_design.h"
 #include "model/stories.h"
+#include "model/wall_design.h"
 #include "model/store.h"
 
 namespace kmd {
@@ -44,6 +45,7 @@ struct Model {
     StaticNLData staticNL;
     GroupData groups;
     SteelDesignData steel;
+    WallDesignData wall;
 
     TableRegistry registry;
     OutputRegistry outputs;
@@ -73,6 +75,7 @@ struct Model {
         staticNL = {};
         groups = {};
         steel = {};
+        wall = {};
     }
 
     void AllocateTable(std::string_view name, std::int32_t count, std::int32_t& capacity) const {
@@ -108,6 +111,7 @@ private:
         staticNL.Register(registry, outputs);
         groups.Register(registry);
         steel.Register(registry);
+        wall.Register(registry, outputs);
     }
 };
 
