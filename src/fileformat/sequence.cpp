@@ -19,6 +19,7 @@
 #include "tables/joist_design.h"
 #include "tables/steel_design.h"
 #include "tables/stories.h"
+#include "tables/wall_design.h"
 
 namespace kmd {
 
@@ -47,7 +48,7 @@ constexpr ReadStep kReadSteps[] = {
     {"steel joist design data", ReadJoistDesign},
     {"concrete frame design data", nullptr},
     {"composite beam design data", ReadCompositeDesign},
-    {"shear wall design data", nullptr},
+    {"shear wall design data", ReadWallDesign},
     {"base plate design data", nullptr},
     {"connection design data", nullptr},
     {"window records and named views", nullptr},
@@ -78,7 +79,7 @@ constexpr WriteStep kWriteSteps[] = {
     {"steel joist design data", WriteJoistDesign},
     {"concrete frame design data", nullptr},
     {"composite beam design data", WriteCompositeDesign},
-    {"shear wall design data", nullptr},
+    {"shear wall design data", WriteWallDesign},
     {"developed elevations, time functions and the display-options record", nullptr},
     {"analysis output tables", nullptr},
 };

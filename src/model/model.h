@@ -23,6 +23,7 @@
 #include "model/static_nl.h"
 #include "model/steel_design.h"
 #include "model/stories.h"
+#include "model/wall_design.h"
 #include "model/store.h"
 
 namespace kmd {
@@ -48,6 +49,7 @@ struct Model {
     SteelDesignData steel;
     JoistDesignData joist;
     CompositeDesignData composite;
+    WallDesignData wall;
 
     TableRegistry registry;
     OutputRegistry outputs;
@@ -79,6 +81,7 @@ struct Model {
         steel = {};
         joist = {};
         composite = {};
+        wall = {};
     }
 
     void AllocateTable(std::string_view name, std::int32_t count, std::int32_t& capacity) const {
@@ -116,6 +119,7 @@ private:
         steel.Register(registry);
         joist.Register(registry);
         composite.Register(registry, outputs);
+        wall.Register(registry, outputs);
     }
 };
 

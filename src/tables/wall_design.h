@@ -1,0 +1,12 @@
+// Shear wall design data: reader step 20, writer step 19.
+#pragma once
+
+#include "driver/conversion.h"
+#include "fileformat/encoding.h"
+
+namespace kmd {
+
+void ReadWallDesign(Reader& in, Conversion& cv);
+void WriteWallDesign(Writer& out, const Conversion& cv);
+
+}  // namespace kmd
