@@ -2,6 +2,7 @@
 // a step still nullptr ends the sequence there.
 #include "fileformat/legacy_tail.h"
 #include "fileformat/steps.h"
+#include "tables/concrete_design.h"
 #include "tables/coordinates.h"
 #include "tables/frame_assign.h"
 #include "tables/functions.h"
@@ -43,7 +44,7 @@ constexpr ReadStep kReadSteps[] = {
     {"groups and section cuts", ReadGroupTables},
     {"steel frame design data and overwrites", ReadSteelDesign},
     {"steel joist design data", nullptr},
-    {"concrete frame design data", nullptr},
+    {"concrete frame design data", ReadConcreteDesign},
     {"composite beam design data", nullptr},
     {"shear wall design data", nullptr},
     {"base plate design data", nullptr},
@@ -74,7 +75,7 @@ constexpr WriteStep kWriteSteps[] = {
     {"groups and section cuts", WriteGroupTables},
     {"steel frame design data and overwrites", WriteSteelDesign},
     {"steel joist design data", nullptr},
-    {"concrete frame design data", nullptr},
+    {"concrete frame design data", WriteConcreteDesign},
     {"composite beam design data", nullptr},
     {"shear wall design data", nullptr},
     {"developed elevations, time functions and the display-options record", nullptr},

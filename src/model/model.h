@@ -2,6 +2,7 @@
 // tables are allocated by name.
 #pragma once
 
+#include "model/concrete_design.h"
 #include "model/coordinates.h"
 #include "model/frame_assign.h"
 #include "model/functions.h"
@@ -44,6 +45,7 @@ struct Model {
     StaticNLData staticNL;
     GroupData groups;
     SteelDesignData steel;
+    ConcreteDesignData concrete;
 
     TableRegistry registry;
     OutputRegistry outputs;
@@ -73,6 +75,7 @@ struct Model {
         staticNL = {};
         groups = {};
         steel = {};
+        concrete = {};
     }
 
     void AllocateTable(std::string_view name, std::int32_t count, std::int32_t& capacity) const {
@@ -108,6 +111,7 @@ private:
         staticNL.Register(registry, outputs);
         groups.Register(registry);
         steel.Register(registry);
+        concrete.Register(registry, outputs);
     }
 };
 
