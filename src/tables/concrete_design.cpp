@@ -59,7 +59,8 @@ constexpr DroppedEnvelopeLayout kDroppedEnvelopeLayouts[] = {
 };
 
 // One envelope record per overwrite record. Files above 8.935 hold the current
-// layout, which is kept; older ones are read and dropped, and the flag cleared.
+// layout, which is kept; older ones are only read (nothing is allocated for
+// them, so they cannot make a file fail for memory) and the flag is cleared.
 void ReadEnvelopes(Reader& in, Conversion& cv) {
     ConcreteDesignData& d = cv.model.concrete;
     Table<ConcreteEnvelopeRecord>& t = d.ConcreteEnvelopes;
