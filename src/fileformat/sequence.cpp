@@ -3,6 +3,7 @@
 #include "fileformat/legacy_tail.h"
 #include "fileformat/steps.h"
 #include "tables/composite_design.h"
+#include "tables/concrete_design.h"
 #include "tables/coordinates.h"
 #include "tables/frame_assign.h"
 #include "tables/functions.h"
@@ -46,7 +47,7 @@ constexpr ReadStep kReadSteps[] = {
     {"groups and section cuts", ReadGroupTables},
     {"steel frame design data and overwrites", ReadSteelDesign},
     {"steel joist design data", ReadJoistDesign},
-    {"concrete frame design data", nullptr},
+    {"concrete frame design data", ReadConcreteDesign},
     {"composite beam design data", ReadCompositeDesign},
     {"shear wall design data", ReadWallDesign},
     {"base plate design data", nullptr},
@@ -77,7 +78,7 @@ constexpr WriteStep kWriteSteps[] = {
     {"groups and section cuts", WriteGroupTables},
     {"steel frame design data and overwrites", WriteSteelDesign},
     {"steel joist design data", WriteJoistDesign},
-    {"concrete frame design data", nullptr},
+    {"concrete frame design data", WriteConcreteDesign},
     {"composite beam design data", WriteCompositeDesign},
     {"shear wall design data", WriteWallDesign},
     {"developed elevations, time functions and the display-options record", nullptr},

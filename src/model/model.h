@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/composite_design.h"
+#include "model/concrete_design.h"
 #include "model/coordinates.h"
 #include "model/frame_assign.h"
 #include "model/functions.h"
@@ -50,6 +51,7 @@ struct Model {
     JoistDesignData joist;
     CompositeDesignData composite;
     WallDesignData wall;
+    ConcreteDesignData concrete;
 
     TableRegistry registry;
     OutputRegistry outputs;
@@ -82,6 +84,7 @@ struct Model {
         joist = {};
         composite = {};
         wall = {};
+        concrete = {};
     }
 
     void AllocateTable(std::string_view name, std::int32_t count, std::int32_t& capacity) const {
@@ -120,6 +123,7 @@ private:
         joist.Register(registry);
         composite.Register(registry, outputs);
         wall.Register(registry, outputs);
+        concrete.Register(registry, outputs);
     }
 };
 
