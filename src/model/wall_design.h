@@ -123,7 +123,7 @@ struct WallDataRecord {
 template <class Io>
 void fields(Io& io, WallDataRecord& r) { io(r.Head, WallDataArraysForm{r.Arrays, r.Head}, r.Tail); }
 
-// "WallEnvelopes": read from the newest layout and kept, never written. The
+// "WallEnvelopes": read and dropped in every layout (never written). The
 // layout above 8.405 and up to 9.165 differs only in the length of the two
 // runs of `Long` arrays of 8-byte values.
 template <std::size_t Long>
@@ -254,7 +254,6 @@ struct WallDesignData {
     std::int16_t DesignDataPresent = 0;
     Table<WallSectionRecord> WallSections{"WallSections", Allocator::Table};
     Table<WallDataRecord> WallData{"WallData", Allocator::Output};
-    Grid<WallEnvelopeRecord> WallEnvelopes{"WallEnvelopes"};
     Table<WallSectionRecord> SpandrelSections{"SpandrelSections", Allocator::Table};
     Table<SpandrelDataRecord> SpandrelData{"SpandrelData", Allocator::Output};
     Grid<SpandrelEnvelopeRecord> SpandrelEnvelopes{"SpandrelEnvelopes"};
@@ -270,7 +269,6 @@ struct WallDesignData {
         reg.Add(WallSections);
         reg.Add(SpandrelSections);
         outputs.Add(WallData);
-        outputs.Add(WallEnvelopes);
         outputs.Add(SpandrelData);
         outputs.Add(SpandrelEnvelopes);
     }

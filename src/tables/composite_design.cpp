@@ -27,20 +27,6 @@ constexpr Layout<CompositeOverwriteRecord> kCompositeOverwriteLayouts[] = {
     Newest<CompositeOverwriteRecord>(),
 };
 
-// The overwrite records of a file without a composite code name: read to stay
-// in step with the file and dropped with the preferences (their lists are not
-// checked, since nothing of them is written). Returns the count read.
-std::int32_t SkipOverwrites(Reader& in, const Conversion& cv) {
-    in.SetTable("CompositeData");
-    const std::int32_t count = in.I32();
-    if (count <= 0) return count;
-    const auto& layout = LayoutFor<CompositeOverwriteRecord>(kCompositeOverwriteLayouts, cv.FileVersion);
-    in.CheckCount(count, layout.minSize());
-    CompositeOverwriteRecord dropped;
-    for (std::int32_t i = 1; i <= count; ++i) layout.read(in, dropped, cv);
-    return count;
-}
-
 // `count` records of an older envelope layout, read and dropped.
 template <class Legacy>
 void DropEnvelopes(Reader& in, std::int32_t count) {
@@ -90,7 +76,7 @@ void ReadCompositeDesign(Reader& in, Conversion& cv) {
         ReadTable(in, cv, d.CompositeData, kCompositeOverwriteLayouts);
         overwrites = d.CompositeData.count;
     } else {
-        overwrites = SkipOverwrites(in, cv);
+        overwrites = SkipTable(in, cv, "CompositeData", kCompositeOverwriteLayouts);
     }
     if (d.EnvelopesPresent != 0) ReadEnvelopes(in, cv, overwrites);
 

@@ -49,20 +49,6 @@ double InchInModelUnits(const Conversion& cv) {
     return cv.units.LengthPerInch[NormalUnitCode(cv.run.CurrentUnits)] / cv.units.LengthPerInch[3];
 }
 
-// The overwrite records of a file without a steel code name: read to stay in
-// step with the file and dropped with the preferences (their lists are not
-// checked, since nothing of them is written). Returns the count read.
-std::int32_t SkipOverwrites(Reader& in, const Conversion& cv) {
-    in.SetTable("SteelData");
-    const std::int32_t count = in.I32();
-    if (count <= 0) return count;
-    const auto& layout = LayoutFor<SteelOverwriteRecord>(kSteelOverwriteLayouts, cv.FileVersion);
-    in.CheckCount(count, layout.minSize());
-    SteelOverwriteRecord dropped;
-    for (std::int32_t i = 1; i <= count; ++i) layout.read(in, dropped, cv);
-    return count;
-}
-
 // One envelope record per overwrite record; only the newest layout is kept.
 void ReadEnvelopes(Reader& in, Conversion& cv, std::int32_t count) {
     SteelDesignData& d = cv.model.steel;
@@ -109,7 +95,7 @@ void ReadSteelDesign(Reader& in, Conversion& cv) {
         ReadTable(in, cv, d.SteelData, kSteelOverwriteLayouts);
         overwrites = d.SteelData.count;
     } else {
-        overwrites = SkipOverwrites(in, cv);
+        overwrites = SkipTable(in, cv, "SteelData", kSteelOverwriteLayouts);
     }
     if (d.EnvelopesPresent != 0) ReadEnvelopes(in, cv, overwrites);
 

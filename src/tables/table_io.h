@@ -121,6 +121,31 @@ void ReadTable(Reader& in, Conversion& cv, Table<Rec>& t, const Layout<Rec> (&la
     for (std::int32_t i = 1; i <= t.count; ++i) ReadRecord(in, cv, layout, t[i]);
 }
 
+// Reads `count` records of `layout` that are dropped: only read to stay in step
+// with the file, so they are neither checked nor can their conversion fail it.
+template <class Rec>
+void SkipRecords(Reader& in, const Conversion& cv, const Layout<Rec>& layout, std::int64_t count) {
+    if (count <= 0) return;
+    in.CheckCount(count, layout.minSize());
+    Rec dropped;
+    for (std::int64_t i = 1; i <= count; ++i) {
+        try {
+            layout.read(in, dropped, cv);
+        } catch (const RecordCorrupt&) {
+        }
+    }
+}
+
+// Reads a table whose records are dropped (a design block without its code):
+// the count, then the records. Returns the count as held.
+template <class Rec, std::size_t N>
+std::int32_t SkipTable(Reader& in, const Conversion& cv, std::string_view name, const Layout<Rec> (&layouts)[N]) {
+    in.SetTable(name);
+    const std::int32_t count = in.I32();
+    SkipRecords(in, cv, LayoutFor(std::span<const Layout<Rec>>(layouts), cv.FileVersion), count);
+    return count;
+}
+
 // A table whose records are the same in every version.
 template <class Rec>
 void ReadTable(Reader& in, Conversion& cv, Table<Rec>& t) {

@@ -108,11 +108,14 @@ const Layout<Rec>& LayoutOf(const Layout<Rec> (&layouts)[N], double v) {
     return LayoutFor(std::span<const Layout<Rec>>(layouts), v);
 }
 
-// One design data record per section, in an output table sized to the count.
+// One design data record per section, in an output table sized to the count
+// (read and dropped when the block has no design code).
 template <class Rec, std::size_t N>
-void ReadDesignData(Reader& in, Conversion& cv, Table<Rec>& t, std::int32_t count, const Layout<Rec> (&layouts)[N]) {
+void ReadDesignData(Reader& in, Conversion& cv, Table<Rec>& t, std::int32_t count, bool kept,
+                    const Layout<Rec> (&layouts)[N]) {
     const Layout<Rec>& layout = LayoutOf(layouts, cv.FileVersion);
     in.SetTable(t.name);
+    if (!kept) return SkipRecords(in, cv, layout, count);
     in.CheckCount(count, layout.minSize());
     cv.model.AllocateOutputTable(t.name, count);
     t.count = count;
@@ -129,6 +132,16 @@ bool ReadEnvelopes(Reader& in, Conversion& cv, Grid<Rec>& g, std::int32_t count,
     cv.model.AllocateOutputGrid(g.name, count, 2);
     for (std::int32_t i = 1; i <= count; ++i)
         for (std::int32_t j = 1; j <= 2; ++j) ReadRecord(in, cv, layout, g.At(i, j));
+    return layout.upTo == std::numeric_limits<double>::infinity();
+}
+
+// The pier envelopes are never written, and held they would take some twenty
+// times their bytes in the file: every layout is read and dropped. Returns
+// whether they were in the newest layout.
+bool SkipWallEnvelopes(Reader& in, const Conversion& cv, std::int32_t count) {
+    const Layout<WallEnvelopeRecord>& layout = LayoutOf(kWallEnvelopeLayouts, cv.FileVersion);
+    in.SetTable("WallEnvelopes");
+    SkipRecords(in, cv, layout, 2 * std::int64_t(count));
     return layout.upTo == std::numeric_limits<double>::infinity();
 }
 
@@ -167,16 +180,23 @@ void ReadWallDesign(Reader& in, Conversion& cv) {
     in(d.EnvelopesPresent, d.DesignDataPresent);
     const std::int16_t envelopesRead = d.EnvelopesPresent;
 
-    ReadTable(in, cv, d.WallSections, kSectionLayouts);
-    const std::int32_t walls = d.WallSections.count;
-    if (walls >= 1 && d.DesignDataPresent != 0) ReadDesignData(in, cv, d.WallData, walls, kWallDataLayouts);
-    if (walls >= 1 && d.EnvelopesPresent != 0 && !ReadEnvelopes(in, cv, d.WallEnvelopes, walls, kWallEnvelopeLayouts))
-        d.EnvelopesPresent = 0;
+    // Without a code name the sections and their design data are dropped.
+    const bool hasCode = !d.Preferences.CodeName.empty();
+    auto readSections = [&](Table<WallSectionRecord>& t) {
+        if (hasCode) {
+            ReadTable(in, cv, t, kSectionLayouts);
+            return t.count;
+        }
+        return SkipTable(in, cv, t.name, kSectionLayouts);
+    };
 
-    ReadTable(in, cv, d.SpandrelSections, kSectionLayouts);
-    const std::int32_t spandrels = d.SpandrelSections.count;
+    const std::int32_t walls = readSections(d.WallSections);
+    if (walls >= 1 && d.DesignDataPresent != 0) ReadDesignData(in, cv, d.WallData, walls, hasCode, kWallDataLayouts);
+    if (walls >= 1 && d.EnvelopesPresent != 0 && !SkipWallEnvelopes(in, cv, walls)) d.EnvelopesPresent = 0;
+
+    const std::int32_t spandrels = readSections(d.SpandrelSections);
     if (spandrels >= 1 && d.DesignDataPresent != 0)
-        ReadDesignData(in, cv, d.SpandrelData, spandrels, kSpandrelDataLayouts);
+        ReadDesignData(in, cv, d.SpandrelData, spandrels, hasCode, kSpandrelDataLayouts);
     if (spandrels >= 1 && envelopesRead != 0 &&
         !ReadEnvelopes(in, cv, d.SpandrelEnvelopes, spandrels, kSpandrelEnvelopeLayouts))
         d.EnvelopesPresent = 0;
@@ -186,7 +206,7 @@ void ReadWallDesign(Reader& in, Conversion& cv) {
         in.SetTable(kFlagTable);
         in.I16();
     }
-    if (d.Preferences.CodeName.empty()) {
+    if (!hasCode) {
         d.WallSections.count = 0;
         d.SpandrelSections.count = 0;
         d.EnvelopesPresent = 0;
