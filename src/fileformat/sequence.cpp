@@ -2,6 +2,7 @@
 // a step still nullptr ends the sequence there.
 #include "fileformat/legacy_tail.h"
 #include "fileformat/steps.h"
+#include "tables/base_plate.h"
 #include "tables/coordinates.h"
 #include "tables/frame_assign.h"
 #include "tables/functions.h"
@@ -13,10 +14,12 @@
 #include "tables/point_assign.h"
 #include "tables/project.h"
 #include "tables/properties.h"
+#include "tables/results.h"
 #include "tables/shell_assign.h"
 #include "tables/static_nl.h"
 #include "tables/steel_design.h"
 #include "tables/stories.h"
+#include "tables/views.h"
 
 namespace kmd {
 
@@ -46,13 +49,13 @@ constexpr ReadStep kReadSteps[] = {
     {"concrete frame design data", nullptr},
     {"composite beam design data", nullptr},
     {"shear wall design data", nullptr},
-    {"base plate design data", nullptr},
-    {"connection design data", nullptr},
-    {"window records and named views", nullptr},
-    {"developed elevations, time functions, database named views and display options", nullptr},
+    {"base plate design data", ReadBasePlateDesign},
+    {"connection design data", ReadConnectionDesign},
+    {"window records and named views", ReadWindowsAndNamedViews},
+    {"developed elevations, time functions, database named views and display options", ReadViewTables},
     {"discarded table A", ReadDiscardedTableA},
     {"discarded block B", ReadDiscardedBlockB},
-    {"analysis output block", nullptr},
+    {"analysis output block", ReadResultsSection},
     {"trailer", ReadTrailer},
 };
 static_assert(std::size(kReadSteps) == 28);
@@ -77,8 +80,8 @@ constexpr WriteStep kWriteSteps[] = {
     {"concrete frame design data", nullptr},
     {"composite beam design data", nullptr},
     {"shear wall design data", nullptr},
-    {"developed elevations, time functions and the display-options record", nullptr},
-    {"analysis output tables", nullptr},
+    {"developed elevations, time functions and the display-options record", WriteViewTables},
+    {"analysis output tables", WriteResultsSection},
 };
 static_assert(std::size(kWriteSteps) == 21);
 

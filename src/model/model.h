@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/coordinates.h"
+#include "model/design_blocks.h"
 #include "model/frame_assign.h"
 #include "model/functions.h"
 #include "model/groups.h"
@@ -14,6 +15,7 @@
 #include "model/output_tables.h"
 #include "model/point_assign.h"
 #include "model/project.h"
+#include "model/results.h"
 #include "model/sd_sections.h"
 #include "model/sections.h"
 #include "model/shell_assign.h"
@@ -21,6 +23,7 @@
 #include "model/static_nl.h"
 #include "model/steel_design.h"
 #include "model/stories.h"
+#include "model/views.h"
 #include "model/store.h"
 
 namespace kmd {
@@ -44,6 +47,9 @@ struct Model {
     StaticNLData staticNL;
     GroupData groups;
     SteelDesignData steel;
+    DesignBlockData designBlocks;
+    ViewData views;
+    ResultsData results;
 
     TableRegistry registry;
     OutputRegistry outputs;
@@ -73,6 +79,9 @@ struct Model {
         staticNL = {};
         groups = {};
         steel = {};
+        designBlocks = {};
+        views = {};
+        results = {};
     }
 
     void AllocateTable(std::string_view name, std::int32_t count, std::int32_t& capacity) const {
@@ -108,6 +117,8 @@ private:
         staticNL.Register(registry, outputs);
         groups.Register(registry);
         steel.Register(registry);
+        designBlocks.Register(registry, outputs);
+        views.Register(registry);
     }
 };
 
