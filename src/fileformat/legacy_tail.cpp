@@ -65,7 +65,9 @@ void ReadDiscardedBlockB(Reader& in, Conversion& cv) {
     SkipTable(in, kBlockBRecord3);
 }
 
-void ReadTrailer(Reader& in, Conversion&) {
+// Not read after results that ended the reading (model/results.h).
+void ReadTrailer(Reader& in, Conversion& cv) {
+    if (cv.model.results.EndedReading) return;
     in.SetTable("trailer");
     std::int32_t n = in.I32();
     if (n > 0) {

@@ -4,6 +4,7 @@
 #include "fileformat/steps.h"
 #include "tables/composite_design.h"
 #include "tables/concrete_design.h"
+#include "tables/base_plate.h"
 #include "tables/coordinates.h"
 #include "tables/frame_assign.h"
 #include "tables/functions.h"
@@ -15,12 +16,14 @@
 #include "tables/point_assign.h"
 #include "tables/project.h"
 #include "tables/properties.h"
+#include "tables/results.h"
 #include "tables/shell_assign.h"
 #include "tables/static_nl.h"
 #include "tables/joist_design.h"
 #include "tables/steel_design.h"
 #include "tables/stories.h"
 #include "tables/wall_design.h"
+#include "tables/views.h"
 
 namespace kmd {
 
@@ -50,13 +53,13 @@ constexpr ReadStep kReadSteps[] = {
     {"concrete frame design data", ReadConcreteDesign},
     {"composite beam design data", ReadCompositeDesign},
     {"shear wall design data", ReadWallDesign},
-    {"base plate design data", nullptr},
-    {"connection design data", nullptr},
-    {"window records and named views", nullptr},
-    {"developed elevations, time functions, database named views and display options", nullptr},
+    {"base plate design data", ReadBasePlateDesign},
+    {"connection design data", ReadConnectionDesign},
+    {"window records and named views", ReadWindowsAndNamedViews},
+    {"developed elevations, time functions, database named views and display options", ReadViewTables},
     {"discarded table A", ReadDiscardedTableA},
     {"discarded block B", ReadDiscardedBlockB},
-    {"analysis output block", nullptr},
+    {"analysis output block", ReadResultsSection},
     {"trailer", ReadTrailer},
 };
 static_assert(std::size(kReadSteps) == 28);
@@ -81,8 +84,8 @@ constexpr WriteStep kWriteSteps[] = {
     {"concrete frame design data", WriteConcreteDesign},
     {"composite beam design data", WriteCompositeDesign},
     {"shear wall design data", WriteWallDesign},
-    {"developed elevations, time functions and the display-options record", nullptr},
-    {"analysis output tables", nullptr},
+    {"developed elevations, time functions and the display-options record", WriteViewTables},
+    {"analysis output tables", WriteResultsSection},
 };
 static_assert(std::size(kWriteSteps) == 21);
 

@@ -5,6 +5,7 @@
 #include "model/composite_design.h"
 #include "model/concrete_design.h"
 #include "model/coordinates.h"
+#include "model/design_blocks.h"
 #include "model/frame_assign.h"
 #include "model/functions.h"
 #include "model/groups.h"
@@ -17,6 +18,7 @@
 #include "model/output_tables.h"
 #include "model/point_assign.h"
 #include "model/project.h"
+#include "model/results.h"
 #include "model/sd_sections.h"
 #include "model/sections.h"
 #include "model/shell_assign.h"
@@ -25,6 +27,7 @@
 #include "model/steel_design.h"
 #include "model/stories.h"
 #include "model/wall_design.h"
+#include "model/views.h"
 #include "model/store.h"
 
 namespace kmd {
@@ -52,6 +55,9 @@ struct Model {
     CompositeDesignData composite;
     WallDesignData wall;
     ConcreteDesignData concrete;
+    DesignBlockData designBlocks;
+    ViewData views;
+    ResultsData results;
 
     TableRegistry registry;
     OutputRegistry outputs;
@@ -85,6 +91,9 @@ struct Model {
         composite = {};
         wall = {};
         concrete = {};
+        designBlocks = {};
+        views = {};
+        results = {};
     }
 
     void AllocateTable(std::string_view name, std::int32_t count, std::int32_t& capacity) const {
@@ -124,6 +133,8 @@ private:
         composite.Register(registry, outputs);
         wall.Register(registry, outputs);
         concrete.Register(registry, outputs);
+        designBlocks.Register(registry, outputs);
+        views.Register(registry);
     }
 };
 
