@@ -1,5 +1,7 @@
 #include "fileformat/legacy_reader.h"
 #include "tools/example_assign.h"
+#include "tools/example_composite.h"
+#include "tools/example_concrete.h"
 #include "tools/example_general.h"
 #include "tools/example_joist.h"
 #include "tools/example_lateral.h"
@@ -8,7 +10,10 @@
 #include "tools/example_objects.h"
 #include "tools/example_sd_shell.h"
 #include "tools/example_static_groups.h"
+#include "tools/example_results.h"
 #include "tools/example_steel.h"
+#include "tools/example_views.h"
+#include "tools/example_wall.h"
 #include "tools/example_sections.h"
 
 namespace kmd::example {
@@ -42,6 +47,14 @@ void WriteExampleLegacyFile(Writer& out, const ExampleOptions& options) {
     WriteExampleGroups(out, v, objects);
     WriteExampleSteel(out, v);
     WriteExampleJoist(out, v);
+    WriteExampleConcrete(out, v);
+    WriteExampleComposite(out, v);
+    WriteExampleWall(out, v);
+    WriteExampleBasePlate(out, v);
+    WriteExampleViews(out, v, objects);
+    WriteExampleDiscarded(out, v);
+    WriteExampleResults(out, v);
+    WriteExampleTrailer(out);
 }
 
 }  // namespace kmd::example

@@ -16,7 +16,6 @@ namespace {
 void WriteTables(Writer& out, const Conversion& cv) {
     WriteHeaderRecord(out, cv.run);
     for (const WriteStep& step : CurrentWriteSteps()) {
-        if (!step.fn) break;
         out.SetTable(step.name);
         step.fn(out, cv);
     }

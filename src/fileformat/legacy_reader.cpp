@@ -67,18 +67,15 @@ std::string HeaderField(Reader& in) {
 ReadOutcome ReadTables(Reader& in, Conversion& cv, std::span<const ReadStep> steps) {
     try {
         for (const ReadStep& step : steps) {
-            if (!step.fn) {
-                // The steps after this one are not built yet: a file with more
-                // data is refused rather than converted in part.
-                if (in.Remaining() == 0) break;
-                ShowMessage("This version of kmdconvert cannot convert the whole file yet: it does not read \"" +
-                            std::string(step.name) + "\" (byte offset " + std::to_string(in.Offset()) +
-                            "). Nothing was written.");
-                return ReadOutcome::Unsupported;
-            }
             in.SetTable(step.name);
             step.fn(in, cv);
         }
+        // Bytes after the trailer are not part of the model: reported, not read.
+        // (Results that end the reading leave their records and the trailer.)
+        if (in.Remaining() > 0 && !cv.model.results.EndedReading)
+            ShowMessage("The model file holds " + std::to_string(in.Remaining()) +
+                        " bytes after its end (byte offset " + std::to_string(in.Offset()) +
+                        "); they were ignored.");
         return ReadOutcome::Loaded;
     } catch (const FormatError& e) {
         ShowMessage(e.Message());

@@ -26,8 +26,7 @@ enum class ReadOutcome {
     Refused,   // a beta version that cannot be converted
     Declined,  // the older-version question was answered Cancel
     Corrupt,   // corrupt or truncated
-    Unsupported,  // holds tables this build does not convert yet
-    Failed,       // out of memory, or a defect of the converter
+    Failed,    // out of memory, or a defect of the converter
 };
 
 // Digits, spaces and periods only, fewer than two periods (the empty text is one).

@@ -1,5 +1,4 @@
-// The two table sequences. A table family plugs its reader and writer in here;
-// a step still nullptr ends the sequence there.
+// The two table sequences. A table family plugs its reader and writer in here.
 #include "fileformat/legacy_tail.h"
 #include "fileformat/steps.h"
 #include "tables/composite_design.h"

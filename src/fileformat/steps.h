@@ -13,11 +13,11 @@ using WriteStepFn = void (*)(Writer&, const Conversion&);
 
 struct ReadStep {
     const char* name;
-    ReadStepFn fn;  // nullptr: not built yet; reading stops before it
+    ReadStepFn fn;
 };
 struct WriteStep {
     const char* name;
-    WriteStepFn fn;  // nullptr: not built yet; writing stops before it
+    WriteStepFn fn;
 };
 
 // The legacy file's tables, in file order (28 steps).
