@@ -7,6 +7,7 @@
 #include "fileformat/encoding.h"
 #include "support/bytes.h"
 #include "support/convert.h"
+#include "support/packed.h"
 #include "tables/concrete_design.h"
 #include "tools/example_concrete.h"
 
@@ -17,21 +18,7 @@ using kmdtest::RoundTrip;
 
 namespace {
 
-// Current bytes `to`.. taken from legacy bytes `from`.., `len` of them.
-struct Move {
-    int to, from, len;
-};
-
-std::vector<std::uint8_t> Pattern(std::size_t n, int first) {
-    std::vector<std::uint8_t> b(n);
-    for (std::size_t i = 0; i < n; ++i) b[i] = std::uint8_t(first + 7 * i);
-    return b;
-}
-void Apply(std::vector<std::uint8_t>& out, const std::vector<std::uint8_t>& legacy, const std::vector<Move>& moves) {
-    for (const Move& m : moves) std::memcpy(out.data() + m.to, legacy.data() + m.from, std::size_t(m.len));
-}
-template <class T>
-void Put(std::vector<std::uint8_t>& out, int at, T v) { std::memcpy(out.data() + at, &v, sizeof v); }
+using namespace kmdtest::packed;
 
 // The concrete block around the given preferences and overwrite records.
 Bytes Block(const Bytes& prefs, std::int32_t count = 0, const Bytes& records = {}, std::int16_t envelopes = 0,

@@ -9,6 +9,7 @@
 #include "fileformat/encoding.h"
 #include "support/bytes.h"
 #include "support/convert.h"
+#include "support/packed.h"
 #include "tables/steel_design.h"
 #include "tools/example_steel.h"
 
@@ -19,25 +20,11 @@ using kmdtest::RoundTrip;
 
 namespace {
 
-// Current bytes `to`.. taken from legacy bytes `from`.., `len` of them.
-struct Move {
-    int to, from, len;
-};
+using namespace kmdtest::packed;
+
 // A place in the trailing run of an overwrite record, by its relative position
 // after the last list array (the leading run is 262 bytes, Short3 2).
 constexpr int T(int rel) { return 260 + rel; }
-
-std::vector<std::uint8_t> Pattern(std::size_t n, int first) {
-    std::vector<std::uint8_t> b(n);
-    for (std::size_t i = 0; i < n; ++i) b[i] = std::uint8_t(first + 7 * i);
-    return b;
-}
-
-void Apply(std::vector<std::uint8_t>& out, const std::vector<std::uint8_t>& legacy, const std::vector<Move>& moves) {
-    for (const Move& m : moves) std::memcpy(out.data() + m.to, legacy.data() + m.from, std::size_t(m.len));
-}
-template <class T>
-void Put(std::vector<std::uint8_t>& out, int at, T v) { std::memcpy(out.data() + at, &v, sizeof v); }
 
 // The steel block of version v around the given preferences and overwrite
 // records; no bracing, no optimisation records.

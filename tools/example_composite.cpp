@@ -7,19 +7,6 @@ namespace kmd::example {
 
 namespace {
 
-template <std::size_t N>
-void Pattern(Bytes<N>& b, std::uint8_t first) {
-    for (std::size_t i = 0; i < N; ++i) b[i] = std::uint8_t(first + 7 * i);
-}
-
-// Writes `make(Legacy{})` when v takes the layout up to `upTo`.
-template <class Legacy, class Make>
-bool As(Writer& out, double v, double upTo, Make make) {
-    if (v > upTo) return false;
-    out(make(Legacy{}));
-    return true;
-}
-
 void WritePreferences(Writer& out, double v) {
     auto legacy = [](auto p) {
         p.CodeName = "BS5950 90";

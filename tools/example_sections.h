@@ -59,4 +59,19 @@ DynArray<T> OneBased(std::initializer_list<T> values) {
     return a;
 }
 
+// A block of distinct values counting up from `first` in steps of 7.
+template <std::size_t N>
+void Pattern(Bytes<N>& b, std::uint8_t first) {
+    for (std::size_t i = 0; i < N; ++i) b[i] = std::uint8_t(first + 7 * i);
+}
+
+// Writes `make(Legacy{})` when v takes the layout up to `upTo` (chained with ||
+// over a table's layouts, oldest first).
+template <class Legacy, class Make>
+bool As(Writer& out, double v, double upTo, Make make) {
+    if (v > upTo) return false;
+    out(make(Legacy{}));
+    return true;
+}
+
 }  // namespace kmd::example

@@ -8,37 +8,17 @@ namespace kmd::example {
 
 namespace {
 
-template <std::size_t N>
-void Pattern(Bytes<N>& b, std::uint8_t first) {
-    for (std::size_t i = 0; i < N; ++i) b[i] = std::uint8_t(first + 7 * i);
-}
-
-template <class T>
-DynArray<T> From1(std::initializer_list<T> items) {
-    DynArray<T> a = DynArray<T>::Sized(1, std::int64_t(items.size()));
-    std::copy(items.begin(), items.end(), a.items.begin());
-    return a;
-}
-
-// Writes `make(Legacy{})` when v takes the layout up to `upTo`.
-template <class Legacy, class Make>
-bool As(Writer& out, double v, double upTo, Make make) {
-    if (v > upTo) return false;
-    out(make(Legacy{}));
-    return true;
-}
-
 void WriteLateralBracing(Writer& out) {
     LateralBraceRecord brace;
     brace.Short1 = 12;
     brace.Value1 = 1;
     brace.CountA = 2;
-    brace.NamesA = From1<std::string>({"Top", "Bottom"});
-    brace.ValuesA = From1({0.25, 0.75});
+    brace.NamesA = OneBased<std::string>({"Top", "Bottom"});
+    brace.ValuesA = OneBased({0.25, 0.75});
     brace.CountB = 1;
-    brace.NamesB = From1<std::string>({"Point"});
-    brace.ValuesB1 = From1({0.5});
-    brace.ValuesB2 = From1({1.0});
+    brace.NamesB = OneBased<std::string>({"Point"});
+    brace.ValuesB1 = OneBased({0.5});
+    brace.ValuesB2 = OneBased({1.0});
     out(std::int32_t(1), brace);
 }
 
@@ -71,8 +51,8 @@ void WriteOverwrite(Writer& out, double v, std::uint8_t k) {
             Pattern(r.Leading, k);
             Pattern(r.Trailing, std::uint8_t(k + 100));
             r.Lists.CountA = 1;
-            r.Lists.NamesA = From1<std::string>({"Mid"});
-            r.Lists.ValuesA = From1({0.5});
+            r.Lists.NamesA = OneBased<std::string>({"Mid"});
+            r.Lists.ValuesA = OneBased({0.5});
             r.Lists.Short2 = 2;
         }
         return r;

@@ -10,27 +10,7 @@ namespace kmd::example {
 namespace {
 
 template <std::size_t N>
-void Pattern(Bytes<N>& b, std::uint8_t first) {
-    for (std::size_t i = 0; i < N; ++i) b[i] = std::uint8_t(first + 7 * i);
-}
-
-template <std::size_t N>
 void PutI32(Bytes<N>& b, std::size_t at, std::int32_t v) { std::memcpy(b.data() + at, &v, 4); }
-
-template <class T>
-DynArray<T> From1(std::initializer_list<T> items) {
-    DynArray<T> a = DynArray<T>::Sized(1, std::int64_t(items.size()));
-    std::copy(items.begin(), items.end(), a.items.begin());
-    return a;
-}
-
-// Writes `make(Legacy{})` when v takes the layout up to `upTo`.
-template <class Legacy, class Make>
-bool As(Writer& out, double v, double upTo, Make make) {
-    if (v > upTo) return false;
-    out(make(Legacy{}));
-    return true;
-}
 
 void WritePreferences(Writer& out, double v) {
     auto legacy = [](auto p) {
@@ -54,8 +34,8 @@ void WriteSection(Writer& out, double v, std::uint8_t k) {
     auto legacy = [k](auto s) {
         Pattern(s.Leading, k);
         Pattern(s.Trailing, std::uint8_t(k + 60));
-        s.First = From1<std::int32_t>({k, 2});
-        s.Second = From1<std::int32_t>({3, k});
+        s.First = OneBased<std::int32_t>({k, 2});
+        s.Second = OneBased<std::int32_t>({3, k});
         return s;
     };
     if (As<WallSectionA>(out, v, kWallSectionAUpTo, legacy) || As<WallSectionB>(out, v, kWallSectionBUpTo, legacy))
@@ -77,9 +57,9 @@ void WriteWallData(Writer& out, double v, std::uint8_t k) {
             PutI32(d.Head_, d.Head_.size() - 12, 1);
             PutI32(d.Head_, d.Head_.size() - 8, 2);
             PutI32(d.Head_, d.Head_.size() - 4, 0);
-            d.Ints[0] = From1<std::int32_t>({1, 2});
-            d.Reals_[0] = From1({0.5});
-            d.Reals_[d.Reals_.size() - 1] = From1({1.5, 2.5});
+            d.Ints[0] = OneBased<std::int32_t>({1, 2});
+            d.Reals_[0] = OneBased({0.5});
+            d.Reals_[d.Reals_.size() - 1] = OneBased({1.5, 2.5});
         }
         return d;
     };
@@ -93,10 +73,10 @@ void WriteWallData(Writer& out, double v, std::uint8_t k) {
     PutI32(d.Head, 146, 2);
     PutI32(d.Head, 150, 1);
     PutI32(d.Head, 154, 3);
-    d.Arrays.Ints1[0] = From1<std::int32_t>({1, 2});
-    d.Arrays.Reals1[0] = From1({0.5});
-    d.Arrays.Reals1[4] = From1({1.0, 2.0, 3.0});
-    d.Arrays.Reals2[0] = From1({4.0});
+    d.Arrays.Ints1[0] = OneBased<std::int32_t>({1, 2});
+    d.Arrays.Reals1[0] = OneBased({0.5});
+    d.Arrays.Reals1[4] = OneBased({1.0, 2.0, 3.0});
+    d.Arrays.Reals2[0] = OneBased({4.0});
     out(d);
 }
 
@@ -138,16 +118,16 @@ void WriteSettings(Writer& out, double v) {
     const WallDesignSettings s = [] {
         WallDesignSettings r = ResetWallDesignSettings(3);
         r.Count2 = 1;
-        r.Array2 = From1<std::int32_t>({7});
+        r.Array2 = OneBased<std::int32_t>({7});
         r.Count3 = 2;
-        r.Array3 = From1<std::int32_t>({1, 2});
-        r.Array4 = From1({0.5, 0.25});
+        r.Array3 = OneBased<std::int32_t>({1, 2});
+        r.Array4 = OneBased({0.5, 0.25});
         return r;
     }();
     if (v <= kWallSettingsAUpTo) {
         WallSettingsA a;
         Pattern(a.Block, 11);
-        a.Array = From1<std::int32_t>({4});
+        a.Array = OneBased<std::int32_t>({4});
         out(a);
         return;
     }
@@ -175,17 +155,17 @@ void WriteLists(Writer& out, double v) {
     if (v <= kWallList1AUpTo) {
         WallLegacyList1A a;
         Pattern(a.Block, 21);
-        a.Reals[0] = From1({1.0});
+        a.Reals[0] = OneBased({1.0});
         out(a);
     } else {
         WallLegacyList1Record r;
         Pattern(r.Block1, 21);
-        r.Ints = From1<std::int32_t>({5});
+        r.Ints = OneBased<std::int32_t>({5});
         out(r);
     }
     WallLegacyList2Record l2;
     Pattern(l2.Block, 31);
-    l2.Ints1 = From1<std::int32_t>({6});
+    l2.Ints1 = OneBased<std::int32_t>({6});
     WallLegacyList3Record l3;
     Pattern(l3.Block, 41);
     out(std::int32_t(1), l2, std::int32_t(1), l3);
@@ -215,7 +195,7 @@ void WriteExampleWall(Writer& out, double v) {
     if (v > kNoWallList4UpTo) {
         WallLegacyList4Record r;
         Pattern(r.Block1, 51);
-        r.Reals[1] = From1({2.0});
+        r.Reals[1] = OneBased({2.0});
         out(std::int32_t(1), r);
     }
 }
