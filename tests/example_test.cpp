@@ -66,4 +66,24 @@ TEST(ExampleFile, ConvertsCompletelyAtEveryLayoutThreshold) {
     }
 }
 
+// A sized model comes close to the size asked, spread over objects, assignments
+// and loads, and converts whole.
+TEST(ExampleFile, SizedModelHasTheSizeAskedAndConverts) {
+    constexpr std::uint64_t kSize = 2u << 20;
+    for (const char* version : {"9.5", "7.5"}) {
+        SCOPED_TRACE(std::string("version ") + version);
+        kmdtest::Bytes file;
+        file.append(ExampleBytes({.versionText = version, .size = kSize, .seed = 7}));
+        EXPECT_NEAR(double(file.data.size()), double(kSize), 0.1 * double(kSize));
+        auto r = kmdtest::ConvertBytes(file);
+        ASSERT_EQ(r.outcome, kmd::ReadOutcome::Loaded) << (r.messages.empty() ? "" : r.messages[0]);
+        EXPECT_TRUE(r.messages.empty());
+        const auto& m = r.cv->model;
+        EXPECT_GT(m.objects.LineObjects.count, 1000);
+        EXPECT_GT(m.frameAssign.FFixity.count, 1000);
+        EXPECT_GT(m.shellAssign.ShModifier.count, 1000);
+        EXPECT_GT(m.loads.FDLoad.count, 1000);
+    }
+}
+
 }  // namespace

@@ -16,9 +16,23 @@
 #include "tools/example_wall.h"
 #include "tools/example_sections.h"
 
+#include <algorithm>
+#include <random>
+
 namespace kmd::example {
 
-void WriteExampleLegacyFile(Writer& out, const ExampleOptions& options) {
+namespace {
+
+// Shares of a sized model's extra bytes, in percent: objects, then assignments
+// and loads on points, frames and shells.
+constexpr std::uint64_t kObjectShare = 45;
+constexpr std::uint64_t kAssignShare[3] = {10, 14, 6};
+constexpr std::uint64_t kLoadShare[3] = {7, 12, 6};
+static_assert(kObjectShare + kAssignShare[0] + kAssignShare[1] + kAssignShare[2] + kLoadShare[0] + kLoadShare[1] +
+                  kLoadShare[2] ==
+              100);
+
+void WriteFile(Writer& out, const ExampleOptions& options, std::uint64_t extraBytes) {
     std::string text = options.versionText;
     const double v = ParseFileVersion(text);
     const FixedString<16> version(options.versionText);
@@ -31,16 +45,16 @@ void WriteExampleLegacyFile(Writer& out, const ExampleOptions& options) {
     WriteExamplePierJoist(out, v);
     WriteExampleShellProps(out, v);
     WriteExampleLabels(out);
-    const std::size_t before = out.Size();
-    ExampleObjectCounts objects = WriteExampleObjects(out, v);
-    if (options.size > 0) {
-        // Written again with as many extra objects as the wanted size leaves room for.
-        const std::uint64_t small = out.Size() + 4096;
-        out.Buffer().resize(before);
-        objects = WriteExampleObjects(out, v, options.size > small ? options.size - small : 0, options.seed);
-    }
-    WriteExampleAssignments(out, v);
-    WriteExampleLoads(out, v);
+    const ExampleObjectCounts objects = WriteExampleObjects(out, v, extraBytes * kObjectShare / 100, options.seed);
+    std::mt19937 rng(options.seed + 1);
+    const auto grow = [&](std::uint64_t percent, std::int32_t keys) {
+        return Growth{extraBytes * percent / 100, &rng, keys};
+    };
+    const std::int32_t keys[3] = {objects.points, objects.lines, objects.areas};
+    WriteExampleAssignments(out, v,
+                            {grow(kAssignShare[0], keys[0]), grow(kAssignShare[1], keys[1]),
+                             grow(kAssignShare[2], keys[2])});
+    WriteExampleLoads(out, v, {grow(kLoadShare[0], keys[0]), grow(kLoadShare[1], keys[1]), grow(kLoadShare[2], keys[2])});
     WriteExampleLateralLoads(out, v);
     WriteExampleFunctions(out, v);
     WriteExampleStaticNonlinear(out, v, objects.lines);
@@ -55,6 +69,23 @@ void WriteExampleLegacyFile(Writer& out, const ExampleOptions& options) {
     WriteExampleDiscarded(out, v);
     WriteExampleResults(out, v);
     WriteExampleTrailer(out);
+}
+
+}  // namespace
+
+void WriteExampleLegacyFile(Writer& out, const ExampleOptions& options) {
+    if (options.size == 0) return WriteFile(out, options, 0);
+    Writer small;
+    WriteFile(small, options, 0);
+    if (options.size <= small.Size()) return WriteFile(out, options, 0);
+    // Tables stop at whole records and some are absent in older layouts: a trial
+    // at a few megabytes measures how many bytes a budget really adds.
+    const std::uint64_t wanted = options.size - small.Size();
+    const std::uint64_t trialBudget = std::min<std::uint64_t>(wanted, 4u << 20);
+    Writer trial;
+    WriteFile(trial, options, trialBudget);
+    const double added = double(trial.Size() - small.Size());
+    WriteFile(out, options, std::uint64_t(double(wanted) * double(trialBudget) / std::max(added, 1.0)));
 }
 
 }  // namespace kmd::example

@@ -75,32 +75,57 @@ void WriteCombos(Writer& out, double v) {
     Table(out, std::vector{dead, live});
 }
 
-void WriteAssignedLoads(Writer& out, double v) {
-    JFLoadRecord force{4, 1, 0, {0.0, 0.0, -25.0, 0.0, 0.0, 0.0}, 0, ""};
+Growth Share(Growth g, std::uint64_t tables) {
+    g.bytes /= tables;
+    return g;
+}
+
+// Generated loads vary their first 16-bit field over the objects.
+void WriteAssignedLoads(Writer& out, double v, const LoadGrowth& growth) {
+    const auto on = [](const Growth& g) { return [&g](auto& r, std::uint64_t i) { r.Short1 = g.Key(i); }; };
+    // On points: mostly forces and displacements.
+    const Growth point = Share(growth.points, 2);
+    const Growth pointFew = Share(growth.points, 4);
+    const auto forceA = [](const JFLoadRecord& r) { return JFLoadA{r}; };
+    const auto forces = [&point](JFLoadRecord& r, std::uint64_t i) {
+        r.Short1 = point.Key(i);
+        r.Components[2] = -point.Real(1.0, 100.0);
+    };
+    const std::vector force{JFLoadRecord{4, 1, 0, {0.0, 0.0, -25.0, 0.0, 0.0, 0.0}, 0, ""}};
     if (v <= kJFLoadAUpTo)
-        TableAs(out, std::vector{force}, [](const JFLoadRecord& r) { return JFLoadA{r}; });
+        TableAs(out, Grown(force, point, forceA, forces), forceA);
     else
-        Table(out, std::vector{force});
-    Table(out, std::vector{JGDLoadRecord{5, 1, 0, {0.0, 0.0, -0.01, 0.0, 0.0, 0.0}}});
-    Table(out, std::vector{JTLoadRecord{6, Block<16>(10)}});
-    Table(out, std::vector{FCLoadRecord{1, Block<40>(30), 2}});
-    FDLoadRecord uniform{2, {1, 0, 2, 0, 0}, 1, {0, 0x3F800000u, 0xC1200000u, 0xC1200000u, 0, 0, 0, 0}, 0, ""};
+        Table(out, Grown(force, point, forces));
+    Table(out, Grown(std::vector{JGDLoadRecord{5, 1, 0, {0.0, 0.0, -0.01, 0.0, 0.0, 0.0}}}, pointFew, on(pointFew)));
+    Table(out, Grown(std::vector{JTLoadRecord{6, Block<16>(10)}}, pointFew, on(pointFew)));
+    // On frames: mostly distributed loads.
+    const Growth frame = Share(growth.frames, 2);
+    const Growth frameFew = Share(growth.frames, 4);
+    Table(out, Grown(std::vector{FCLoadRecord{1, Block<40>(30), 2}}, frameFew, on(frameFew)));
+    const auto uniformA = [](const FDLoadRecord& r) { return FDLoadA{r}; };
+    const std::vector uniform{
+        FDLoadRecord{2, {1, 0, 2, 0, 0}, 1, {0, 0x3F800000u, 0xC1200000u, 0xC1200000u, 0, 0, 0, 0}, 0, ""}};
     if (v <= kFDLoadAUpTo)
-        TableAs(out, std::vector{uniform}, [](const FDLoadRecord& r) { return FDLoadA{r}; });
+        TableAs(out, Grown(uniform, frame, uniformA, on(frame)), uniformA);
     else
-        Table(out, std::vector{uniform});
-    Table(out, std::vector{FTLoadRecord{3, Block<8>(70), 1, Block<8>(80)}});
-    Table(out, std::vector{ShULoadRecord{1, Block<24>(100), 2}});
-    Table(out, std::vector{FTLoadRecord{2, Block<8>(130), 1, Block<8>(140)}});
-    if (v > kNoShWPLoadUpTo) Table(out, std::vector{ShWPLoadRecord{2, {1, 0, 0, 3, 0, 0}, 1, {1.0, 0.8, -0.5, 0.0}}});
+        Table(out, Grown(uniform, frame, on(frame)));
+    Table(out, Grown(std::vector{FTLoadRecord{3, Block<8>(70), 1, Block<8>(80)}}, frameFew, on(frameFew)));
+    // On shells: mostly uniform loads.
+    const Growth shell = Share(growth.shells, 2);
+    const Growth shellFew = Share(growth.shells, 4);
+    Table(out, Grown(std::vector{ShULoadRecord{1, Block<24>(100), 2}}, shell, on(shell)));
+    Table(out, Grown(std::vector{FTLoadRecord{2, Block<8>(130), 1, Block<8>(140)}}, shellFew, on(shellFew)));
+    if (v > kNoShWPLoadUpTo)
+        Table(out, Grown(std::vector{ShWPLoadRecord{2, {1, 0, 0, 3, 0, 0}, 1, {1.0, 0.8, -0.5, 0.0}}}, shellFew,
+                         on(shellFew)));
 }
 
 }  // namespace
 
-void WriteExampleLoads(Writer& out, double v) {
+void WriteExampleLoads(Writer& out, double v, const LoadGrowth& growth) {
     WriteLoadCases(out, v);
     WriteCombos(out, v);
-    WriteAssignedLoads(out, v);
+    WriteAssignedLoads(out, v, growth);
 }
 
 }  // namespace kmd::example

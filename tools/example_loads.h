@@ -6,7 +6,13 @@
 
 namespace kmd::example {
 
+// Extra generated loads of a sized model: the bytes and keys of the loads on
+// points, frames and shells.
+struct LoadGrowth {
+    Growth points, frames, shells;
+};
+
 // The load tables in file order and in the layouts of file version v.
-void WriteExampleLoads(Writer& out, double v = kExampleFileVersion);
+void WriteExampleLoads(Writer& out, double v = kExampleFileVersion, const LoadGrowth& growth = {});
 
 }  // namespace kmd::example

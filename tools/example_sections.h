@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <initializer_list>
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fileformat/encoding.h"
@@ -20,7 +22,7 @@ struct ExampleOptions {
     // Every section is written in the legacy layout of this version.
     std::string versionText = kExampleVersion;
     // Approximate size of the file in bytes; 0 for the small example. The extra
-    // bytes go to point, line and area objects.
+    // bytes go to objects, assignments and loads.
     std::uint64_t size = 0;
     // Seed of the values of the extra objects.
     std::uint32_t seed = 1;
@@ -63,6 +65,42 @@ DynArray<T> OneBased(std::initializer_list<T> values) {
 template <std::size_t N>
 void Pattern(Bytes<N>& b, std::uint8_t first) {
     for (std::size_t i = 0; i < N; ++i) b[i] = std::uint8_t(first + 7 * i);
+}
+
+// Extra records of a sized model: the bytes one table may grow by, the generator
+// of their values and the number of objects their keys range over.
+struct Growth {
+    std::uint64_t bytes = 0;
+    std::mt19937* rng = nullptr;
+    std::int32_t objects = 1;
+
+    // A key of one of the objects (keys are 16-bit, so large models repeat them).
+    std::int16_t Key(std::uint64_t i) const {
+        return std::int16_t(1 + i % std::uint64_t(std::clamp(objects, 1, 32767)));
+    }
+    // A real between lo and hi.
+    double Real(double lo, double hi) const { return std::uniform_real_distribution<double>(lo, hi)(*rng); }
+};
+
+// `records` followed by copies of its first record, each changed by vary(r, i),
+// as many as fit in g.bytes in the layout that `form` writes.
+template <class Rec, class Form, class Vary>
+std::vector<Rec> Grown(std::vector<Rec> records, const Growth& g, Form form, Vary vary) {
+    if (g.bytes == 0 || records.empty()) return records;
+    Writer one;
+    one(form(records.front()));
+    const Rec base = records.front();
+    for (std::uint64_t used = 0; used < g.bytes; used += one.Size()) {
+        Rec r = base;
+        vary(r, std::uint64_t(records.size()));
+        records.push_back(std::move(r));
+    }
+    return records;
+}
+
+template <class Rec, class Vary>
+std::vector<Rec> Grown(std::vector<Rec> records, const Growth& g, Vary vary) {
+    return Grown(std::move(records), g, [](const Rec& r) -> const Rec& { return r; }, vary);
 }
 
 // Writes `make(Legacy{})` when v takes the layout up to `upTo` (chained with ||

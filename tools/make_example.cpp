@@ -16,7 +16,8 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: make_example [--version TEXT] [--size BYTES[k|M|G]] [--seed N] OUTPUT\n"
                  "  --version  version text of the header (default %s)\n"
-                 "  --size     approximate file size; the extra bytes are objects\n"
+                 "  --size     approximate file size; the extra bytes are objects,\n"
+                 "             assignments and loads\n"
                  "  --seed     seed of the generated values (default 1)\n",
                  kmd::example::kExampleVersion);
     return 2;
