@@ -21,12 +21,14 @@ for tool in make_example kmdconvert; do
 done
 [ -x /usr/bin/time ] || { echo "bench: /usr/bin/time is missing (apt-get install time)" >&2; exit 1; }
 mkdir -p "$dir"
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp" "$dir/out.KMD" "$dir/copy.KMD"' EXIT
 
 now() { date +%s.%N; }
 # Median of the numbers on standard input.
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-printf '%-7s %-6s %10s %9s %9s %9s %7s %9s\n' version size input_MB convert_s MB/s copy_s ratio rss/input
+printf '%-7s %-6s %10s %9s %9s %9s %7s %9s\n' version size input_MiB convert_s MiB/s copy_s ratio rss/input
 for size in "$@"; do
     for version in $versions; do
         in="$dir/model-$version-$size-seed$seed.KMD"
@@ -37,30 +39,30 @@ for size in "$@"; do
         out="$dir/out.KMD"
         copy="$dir/copy.KMD"
         bytes=$(stat -c %s "$in")
-        : >"$dir/convert.times"
-        : >"$dir/copy.times"
-        : >"$dir/rss"
+        : >"$tmp/convert.times"
+        : >"$tmp/copy.times"
+        : >"$tmp/rss"
         i=0
         while [ $i -lt "$runs" ]; do
             rm -f "$out" "$copy"
             t0=$(now)
-            /usr/bin/time -f %M -o "$dir/rss.run" "$build/kmdconvert" --yes "$in" "$out" 2>"$dir/convert.err" || {
+            /usr/bin/time -f %M -o "$tmp/rss.run" "$build/kmdconvert" --yes "$in" "$out" 2>"$tmp/convert.err" || {
                 echo "bench: conversion of $in failed:" >&2
-                cat "$dir/convert.err" >&2
+                cat "$tmp/convert.err" >&2
                 exit 1
             }
             t1=$(now)
             dd if="$in" of="$copy" bs=1M conv=fsync 2>/dev/null
             t2=$(now)
-            awk -v a="$t0" -v b="$t1" 'BEGIN { print b - a }' >>"$dir/convert.times"
-            awk -v a="$t1" -v b="$t2" 'BEGIN { print b - a }' >>"$dir/copy.times"
-            tail -n 1 "$dir/rss.run" >>"$dir/rss"
+            awk -v a="$t0" -v b="$t1" 'BEGIN { print b - a }' >>"$tmp/convert.times"
+            awk -v a="$t1" -v b="$t2" 'BEGIN { print b - a }' >>"$tmp/copy.times"
+            tail -n 1 "$tmp/rss.run" >>"$tmp/rss"
             i=$((i + 1))
         done
         rm -f "$out" "$copy"
-        convert=$(median <"$dir/convert.times")
-        copied=$(median <"$dir/copy.times")
-        rss=$(median <"$dir/rss")
+        convert=$(median <"$tmp/convert.times")
+        copied=$(median <"$tmp/copy.times")
+        rss=$(median <"$tmp/rss")
         awk -v v="$version" -v s="$size" -v b="$bytes" -v c="$convert" -v d="$copied" -v r="$rss" 'BEGIN {
             mb = b / 1048576
             printf "%-7s %-6s %10.1f %9.3f %9.1f %9.3f %7.2f %9.2f\n", v, s, mb, c, mb / c, d, c / d, r * 1024 / b
