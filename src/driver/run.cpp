@@ -34,8 +34,12 @@ std::optional<RunRequest> ParseArgumentString(std::string_view s) {
     return RunRequest{TrimSpaces(f[0]), TrimSpaces(f[2]), TrimSpaces(f[3])};
 }
 
-ConversionResult ConvertModelBytes(std::span<const std::uint8_t> input, const std::string& programName,
-                                   const std::string& inputPath) {
+namespace {
+
+// Reads the legacy file and writes the current one, into memory (no sink) or
+// streamed to `sink`. Every reason for not converting is shown.
+ConversionResult Convert(std::span<const std::uint8_t> input, const std::string& programName,
+                         const std::string& inputPath, ByteSink* sink, ReadProgress* progress) {
     ConversionResult result;
     if (input.empty()) {
         ShowMessage(ResString(11967) + inputPath, MessageStyle::Exclamation);
@@ -50,13 +54,17 @@ ConversionResult ConvertModelBytes(std::span<const std::uint8_t> input, const st
         cv->ResetNewModel();
         cv->run.ProgramName = programName;
         cv->run.ModelFilePath = inputPath;
-        ReadLegacyModelFile(input, *cv);
+        ReadLegacyModelFile(input, *cv, nullptr, progress);
         // Nothing is written when reading stopped early: the user's file is not
         // replaced by an empty or half-read model.
         if (!cv->run.ModelLoaded) return result;
-        auto bytes = ExportCurrentModel(*cv, input.size());
-        if (!bytes) return result;
-        result.output = std::move(*bytes);
+        if (sink) {
+            if (!ExportCurrentModel(*cv, input.size(), *sink)) return result;
+        } else {
+            auto bytes = ExportCurrentModel(*cv, input.size());
+            if (!bytes) return result;
+            result.output = std::move(*bytes);
+        }
         result.status = kExitOk;
     } catch (const std::exception& e) {
         ShowMessage(std::string("The model cannot be converted: ") + e.what());
@@ -64,14 +72,24 @@ ConversionResult ConvertModelBytes(std::span<const std::uint8_t> input, const st
     return result;
 }
 
+}  // namespace
+
+ConversionResult ConvertModelBytes(std::span<const std::uint8_t> input, const std::string& programName,
+                                   const std::string& inputPath) {
+    return Convert(input, programName, inputPath, nullptr, nullptr);
+}
+
 int RunConversion(const RunRequest& request) {
     auto input = OpenInputFile(request.InputPath);
     if (!input) return kExitNotConverted;
-    ConversionResult r = ConvertModelBytes(*input, request.ProgramName, request.InputPath);
+    // The output streams into a temporary file that replaces the target only
+    // once the whole model was read and written.
+    AtomicOutputFile output(request.OutputPath);
+    ConversionResult r = Convert(input->Bytes(), request.ProgramName, request.InputPath, &output, &*input);
     input.reset();
     if (r.status != kExitOk) return r.status;
     std::string error;
-    if (!WriteFileAtomically(request.OutputPath, r.output, error)) {
+    if (!output.Commit(error)) {
         ShowMessage(ResString(11967) + request.OutputPath + "\r\n" + error);
         return kExitNotConverted;
     }

@@ -38,13 +38,18 @@ std::vector<std::uint8_t> WriteCurrentModelFile(const Conversion& cv, std::size_
     return std::move(out.Buffer());
 }
 
-std::optional<std::vector<std::uint8_t>> ExportCurrentModel(const Conversion& cv, std::size_t inputSize) {
-    Writer out;
+namespace {
+
+// Writes the tables into `out` (set up by `open`); shows the remarks, or the
+// failure's message and gives false.
+template <class Open>
+bool Export(const Conversion& cv, Writer& out, Open open) {
     try {
-        out = CurrentWriter(inputSize);
+        open(out);
         WriteTables(out, cv);
+        out.Flush();
         for (const std::string& note : out.Notes()) ShowMessage(note);
-        return std::move(out.Buffer());
+        return true;
     } catch (const FormatError& e) {
         ShowMessage("Corrupt model file: the data of table \"" + e.table + "\" cannot be converted (output byte offset " +
                     std::to_string(e.offset) + "): " + e.what());
@@ -55,7 +60,23 @@ std::optional<std::vector<std::uint8_t>> ExportCurrentModel(const Conversion& cv
     } catch (const std::exception& e) {
         ShowMessage(InternalErrorMessage("writing", out.Table(), e.what()));
     }
-    return std::nullopt;
+    return false;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> ExportCurrentModel(const Conversion& cv, std::size_t inputSize) {
+    Writer out;
+    if (!Export(cv, out, [&](Writer& w) { w = CurrentWriter(inputSize); })) return std::nullopt;
+    return std::move(out.Buffer());
+}
+
+bool ExportCurrentModel(const Conversion& cv, std::size_t inputSize, ByteSink& sink) {
+    Writer out;
+    return Export(cv, out, [&](Writer& w) {
+        w = Writer(Writer::Form::Current, inputSize ? OutputLimitFor(inputSize) : std::numeric_limits<std::uint64_t>::max());
+        w.StreamTo(sink);
+    });
 }
 
 }  // namespace kmd

@@ -27,5 +27,7 @@ std::vector<std::uint8_t> WriteCurrentModelFile(const Conversion& cv, std::size_
 // The same, showing the remarks once the file is written; a failure shows only
 // its message and gives nothing.
 std::optional<std::vector<std::uint8_t>> ExportCurrentModel(const Conversion& cv, std::size_t inputSize);
+// The same streamed to `sink` through a fixed buffer; false after a failure.
+bool ExportCurrentModel(const Conversion& cv, std::size_t inputSize, ByteSink& sink);
 
 }  // namespace kmd

@@ -183,10 +183,20 @@ concept FieldForm = requires(W& w) {
 };
 
 // ---------------------------------------------------------------------------
-// Reading: a bounds-checked cursor over the whole input held in memory.
+// Told how far a reader has come: the input before that need not stay in memory.
+class ReadProgress {
+public:
+    virtual void Consumed(std::size_t upTo) = 0;
+
+protected:
+    ~ReadProgress() = default;
+};
+
+// Reading: a bounds-checked cursor over the whole input.
 class Reader {
 public:
-    explicit Reader(std::span<const std::uint8_t> data) : data_(data) {}
+    explicit Reader(std::span<const std::uint8_t> data, ReadProgress* progress = nullptr)
+        : data_(data), progress_(progress), nextReport_(progress ? kReportEvery : SIZE_MAX) {}
 
     std::size_t Offset() const { return pos_; }
     std::size_t Remaining() const { return data_.size() - pos_; }
@@ -277,15 +287,24 @@ public:
     void Field(DynArray<T>& a);
 
 private:
-    void Need(std::size_t n) const {
+    static constexpr std::size_t kReportEvery = std::size_t(8) << 20;
+
+    void Need(std::size_t n) {
         if (n > Remaining())
             Fail("unexpected end of file (" + std::to_string(n) + " bytes needed, " +
                  std::to_string(Remaining()) + " left)");
+        if (pos_ >= nextReport_) Report();
+    }
+    void Report() {
+        progress_->Consumed(pos_);
+        nextReport_ = pos_ + kReportEvery;
     }
 
     std::span<const std::uint8_t> data_;
     std::size_t pos_ = 0;
     std::string table_;
+    ReadProgress* progress_;
+    std::size_t nextReport_;
 };
 
 // ---------------------------------------------------------------------------
@@ -369,7 +388,16 @@ void Reader::Field(DynArray<T>& a) {
 }
 
 // ---------------------------------------------------------------------------
-// Writing: everything goes to one growing buffer; the file is written at the end.
+// Receives a streamed output's bytes in order.
+class ByteSink {
+public:
+    virtual void Put(std::span<const std::uint8_t> bytes) = 0;
+
+protected:
+    ~ByteSink() = default;
+};
+
+// Writing: into one growing buffer, or streamed to a ByteSink through a fixed one.
 class Writer {
 public:
     // AsHeld writes every field as the record holds it (the newest legacy
@@ -392,18 +420,36 @@ public:
 
     // Grows the buffer once to hold `n` bytes (at most the limit).
     void Reserve(std::uint64_t n) {
+        if (sink_) return;
         if (n > limit_) n = limit_;
         if (n > buf_.capacity()) GrowTo(std::size_t(n));
     }
 
+    // From now on the bytes go to `sink` through a buffer of `bufferSize` bytes;
+    // Flush hands over the rest.
+    void StreamTo(ByteSink& sink, std::size_t bufferSize = std::size_t(1) << 20) {
+        sink_ = &sink;
+        Flush();
+        if (bufferSize > buf_.capacity()) GrowTo(bufferSize);
+    }
+    void Flush() {
+        if (!sink_ || buf_.empty()) return;
+        sink_->Put(buf_);
+        flushed_ += buf_.size();
+        buf_.clear();
+        SetFillLimit();
+    }
+
+    // The bytes written (when streaming: those not yet handed over).
     const std::vector<std::uint8_t>& Buffer() const { return buf_; }
     std::vector<std::uint8_t>& Buffer() { return buf_; }
-    std::size_t Size() const { return buf_.size(); }
+    // Bytes written in all.
+    std::uint64_t Size() const { return flushed_ + buf_.size(); }
 
     // Name of the table being written, for error messages.
     void SetTable(std::string_view name) { table_ = name; }
     const std::string& Table() const { return table_; }
-    [[noreturn]] void Fail(const std::string& what) const { throw FormatError(table_, buf_.size(), what); }
+    [[noreturn]] void Fail(const std::string& what) const { throw FormatError(table_, Size(), what); }
 
     // A remark for the user, shown once the whole file is written.
     void Note(std::string text) { notes_.push_back(std::move(text)); }
@@ -422,8 +468,8 @@ public:
     void Raw(std::span<const std::uint8_t> b) { Raw(b.data(), b.size()); }
     void Raw(const void* p, std::size_t n) {
         if (n == 0) return;
-        if (buf_.capacity() - buf_.size() < n) Grow(n);
         auto b = static_cast<const std::uint8_t*>(p);
+        if (fillLimit_ - buf_.size() < n && !MakeRoom(b, n)) return;
         buf_.insert(buf_.end(), b, b + n);
     }
     void I16(std::int16_t v) { Field(v); }
@@ -475,21 +521,37 @@ public:
     }
 
 private:
-    // Room for `n` more bytes: the capacity doubles, up to the limit.
-    void Grow(std::size_t n) {
-        if (n > limit_ - buf_.size())
+    // Room in the buffer for `n` more bytes, or false when they were handed to
+    // the sink directly. In memory the capacity doubles, up to the limit.
+    bool MakeRoom(const std::uint8_t* p, std::size_t n) {
+        if (n > limit_ - Size())
             Fail("the converted file would exceed " + std::to_string(limit_) +
                  " bytes; the input describes more data than it can hold");
+        if (sink_) {
+            Flush();
+            if (n <= fillLimit_) return true;
+            sink_->Put({p, n});
+            flushed_ += n;
+            SetFillLimit();
+            return false;
+        }
         std::uint64_t want = std::max<std::uint64_t>({std::uint64_t(buf_.size()) + n, 2 * std::uint64_t(buf_.capacity()),
                                                       std::uint64_t(1) << 16});
         GrowTo(std::size_t(std::min(want, limit_)));
+        return true;
     }
     void GrowTo(std::size_t cap) {
         ChargeMemory(cap - buf_.capacity());
         buf_.reserve(cap);
+        SetFillLimit();
     }
+    // The buffer fills without checks up to its capacity or the output limit.
+    void SetFillLimit() { fillLimit_ = std::size_t(std::min<std::uint64_t>(buf_.capacity(), limit_ - flushed_)); }
 
     std::vector<std::uint8_t> buf_;
+    ByteSink* sink_ = nullptr;
+    std::uint64_t flushed_ = 0;  // bytes handed to the sink
+    std::size_t fillLimit_ = 0;
     std::string table_;
     Form form_;
     std::uint64_t limit_;

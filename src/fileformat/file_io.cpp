@@ -1,16 +1,21 @@
 #include "fileformat/file_io.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <utility>
 
 namespace kmd {
 
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) {
+// ---------------------------------------------------------------------------
+// Input
+
+std::optional<InputFile> InputFile::Open(const std::string& path) {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     struct stat st {};
@@ -18,65 +23,84 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) 
         ::close(fd);
         return std::nullopt;
     }
-    std::vector<std::uint8_t> data(std::size_t(st.st_size));
-    std::size_t got = 0;
-    while (got < data.size()) {
-        ssize_t n = ::read(fd, data.data() + got, data.size() - got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        got += std::size_t(n);
+    InputFile f;
+    f.size_ = std::size_t(st.st_size);
+    if (f.size_ > 0) {
+        void* p = ::mmap(nullptr, f.size_, PROT_READ, MAP_SHARED, fd, 0);
+        if (p != MAP_FAILED) {
+            f.data_ = static_cast<const std::uint8_t*>(p);
+            f.mapped_ = true;
+            ::madvise(p, f.size_, MADV_SEQUENTIAL);
+        } else {
+            f.copy_.resize(f.size_);
+            std::size_t got = 0;
+            while (got < f.size_) {
+                ssize_t n = ::read(fd, f.copy_.data() + got, f.size_ - got);
+                if (n < 0 && errno == EINTR) continue;
+                if (n <= 0) break;
+                got += std::size_t(n);
+            }
+            if (got != f.size_) {
+                ::close(fd);
+                return std::nullopt;
+            }
+            f.data_ = f.copy_.data();
+        }
     }
     ::close(fd);
-    if (got != data.size()) return std::nullopt;
-    return data;
+    return f;
 }
+
+InputFile::InputFile(InputFile&& o) noexcept { *this = std::move(o); }
+
+InputFile& InputFile::operator=(InputFile&& o) noexcept {
+    if (this != &o) {
+        Close();
+        data_ = std::exchange(o.data_, nullptr);
+        size_ = std::exchange(o.size_, 0);
+        mapped_ = std::exchange(o.mapped_, false);
+        released_ = std::exchange(o.released_, 0);
+        copy_ = std::move(o.copy_);
+        if (!mapped_) data_ = copy_.data();
+    }
+    return *this;
+}
+
+InputFile::~InputFile() { Close(); }
+
+void InputFile::Close() {
+    if (mapped_) ::munmap(const_cast<std::uint8_t*>(data_), size_);
+    data_ = nullptr;
+    size_ = 0;
+    mapped_ = false;
+}
+
+void InputFile::Consumed(std::size_t upTo) {
+    if (!mapped_) return;
+    static const std::size_t page = std::size_t(::sysconf(_SC_PAGESIZE));
+    std::size_t end = std::min(upTo, size_) / page * page;
+    if (end <= released_) return;
+    ::madvise(const_cast<std::uint8_t*>(data_) + released_, end - released_, MADV_DONTNEED);
+    released_ = end;
+}
+
+// ---------------------------------------------------------------------------
+// Output
 
 namespace {
 
-// Writes all the bytes and flushes them to the disk; 0 or the errno.
-int WriteAndSync(int fd, const std::vector<std::uint8_t>& bytes) {
+int WriteAll(int fd, const std::uint8_t* p, std::size_t n) {
     std::size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return errno;
-        done += std::size_t(n);
+    while (done < n) {
+        ssize_t k = ::write(fd, p + done, n - done);
+        if (k < 0 && errno == EINTR) continue;
+        if (k < 0) return errno;
+        done += std::size_t(k);
     }
-    return ::fsync(fd) == 0 ? 0 : errno;
-}
-
-// A hidden named temporary beside the output, renamed over it when complete.
-bool WriteThroughNamedFile(const std::string& prefix, const std::string& path, const std::vector<std::uint8_t>& bytes,
-                           std::string& error) {
-    std::string tmp = prefix + "XXXXXX";
-    std::vector<char> name(tmp.begin(), tmp.end());
-    name.push_back('\0');
-    int fd = ::mkstemp(name.data());
-    if (fd < 0) {
-        error = std::strerror(errno);
-        return false;
-    }
-    auto fail = [&](int err) {
-        error = std::strerror(err);
-        ::unlink(name.data());
-        return false;
-    };
-    // Same permissions as a newly created file.
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-    if (int err = WriteAndSync(fd, bytes)) {
-        ::close(fd);
-        return fail(err);
-    }
-    if (::close(fd) != 0) return fail(errno);
-    if (::rename(name.data(), path.c_str()) != 0) return fail(errno);
-    return true;
+    return 0;
 }
 
 #ifdef O_TMPFILE
-enum class Unnamed { Written, Failed, Unavailable };
-
 // Six letters or digits for a temporary name (clashes are retried).
 std::string NameSuffix(unsigned attempt) {
     static const char kChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
@@ -108,58 +132,124 @@ bool LinkUnnamedFile(int fd, const std::string& prefix, std::string& name) {
     }
     return false;
 }
-
-// An unnamed file in the output's folder, named only just before the rename:
-// a process killed while writing leaves no file behind.
-Unnamed WriteThroughUnnamedFile(const std::string& dir, const std::string& prefix, const std::string& path,
-                                const std::vector<std::uint8_t>& bytes, std::string& error) {
-    // Fails where the kernel or the file system has no unnamed files; any
-    // other reason shows again, with its message, on the named path.
-    int fd = ::open(dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-    if (fd < 0) return Unnamed::Unavailable;
-    if (int err = WriteAndSync(fd, bytes)) {
-        ::close(fd);
-        error = std::strerror(err);
-        return Unnamed::Failed;
-    }
-    std::string name;
-    if (!LinkUnnamedFile(fd, prefix, name)) {
-        ::close(fd);
-        return Unnamed::Unavailable;
-    }
-    int err = 0;
-    if (::close(fd) != 0)
-        err = errno;
-    else if (::rename(name.c_str(), path.c_str()) != 0)
-        err = errno;
-    if (err == 0) return Unnamed::Written;
-    ::unlink(name.c_str());
-    error = std::strerror(err);
-    return Unnamed::Failed;
-}
 #endif
 
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& error) {
-    std::string dir = ".", base = path;
-    if (auto slash = path.find_last_of('/'); slash != std::string::npos) {
-        dir = slash == 0 ? "/" : path.substr(0, slash);
-        base = path.substr(slash + 1);
+AtomicOutputFile::AtomicOutputFile(std::string path) : path_(std::move(path)) {
+    dir_ = ".";
+    std::string base = path_;
+    if (auto slash = path_.find_last_of('/'); slash != std::string::npos) {
+        dir_ = slash == 0 ? "/" : path_.substr(0, slash);
+        base = path_.substr(slash + 1);
     }
-    if (base.empty()) {
-        error = "the output path names a folder";
-        return false;
-    }
-    const std::string prefix = dir + "/." + base + ".";
+    if (base.empty()) error_ = "the output path names a folder";
+    prefix_ = dir_ + "/." + base + ".";
+}
+
+AtomicOutputFile::~AtomicOutputFile() { Discard(); }
+
+void AtomicOutputFile::Discard() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    if (!tmpName_.empty()) ::unlink(tmpName_.c_str());
+    tmpName_.clear();
+}
+
+bool AtomicOutputFile::Create() {
 #ifdef O_TMPFILE
-    switch (WriteThroughUnnamedFile(dir, prefix, path, bytes, error)) {
-        case Unnamed::Written: return true;
-        case Unnamed::Failed: return false;
-        case Unnamed::Unavailable: break;
+    // Fails where the kernel or the file system has no unnamed files; any
+    // other reason shows again, with its message, on the named path.
+    fd_ = ::open(dir_.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
+    if (fd_ >= 0) {
+        unnamed_ = true;
+        return true;
     }
 #endif
-    return WriteThroughNamedFile(prefix, path, bytes, error);
+    return CreateNamed();
+}
+
+bool AtomicOutputFile::CreateNamed() {
+    unnamed_ = false;
+    std::string tmp = prefix_ + "XXXXXX";
+    std::vector<char> name(tmp.begin(), tmp.end());
+    name.push_back('\0');
+    fd_ = ::mkstemp(name.data());
+    if (fd_ < 0) {
+        error_ = std::strerror(errno);
+        return false;
+    }
+    tmpName_ = name.data();
+    // Same permissions as a newly created file.
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd_, 0666 & ~mask);
+    return true;
+}
+
+void AtomicOutputFile::Put(std::span<const std::uint8_t> bytes) {
+    if (!error_.empty() || bytes.empty()) return;
+    if (fd_ < 0 && !Create()) return;
+    if (int err = WriteAll(fd_, bytes.data(), bytes.size())) {
+        error_ = std::strerror(err);
+        Discard();
+    }
+}
+
+bool AtomicOutputFile::Commit(std::string& error) {
+    auto fail = [&](int err) {
+        if (err) error_ = std::strerror(err);
+        error = error_;
+        Discard();
+        return false;
+    };
+    if (error_.empty() && fd_ < 0) Create();  // an empty output
+    if (!error_.empty()) return fail(0);
+    if (::fsync(fd_) != 0) return fail(errno);
+#ifdef O_TMPFILE
+    if (unnamed_) {
+        std::string name;
+        if (LinkUnnamedFile(fd_, prefix_, name)) {
+            tmpName_ = name;
+        } else if (!CopyToNamedFile()) {
+            return fail(0);
+        }
+    }
+#endif
+    int fd = std::exchange(fd_, -1);
+    if (::close(fd) != 0) return fail(errno);
+    if (::rename(tmpName_.c_str(), path_.c_str()) != 0) return fail(errno);
+    tmpName_.clear();
+    return true;
+}
+
+bool AtomicOutputFile::CopyToNamedFile() {
+    const int from = std::exchange(fd_, -1);
+    bool ok = CreateNamed();
+    std::vector<std::uint8_t> buf(1 << 20);
+    for (off_t at = 0; ok;) {
+        ssize_t n = ::pread(from, buf.data(), buf.size(), at);
+        if (n < 0 && errno == EINTR) continue;
+        if (n == 0) break;
+        int err = n < 0 ? errno : WriteAll(fd_, buf.data(), std::size_t(n));
+        if (err) {
+            error_ = std::strerror(err);
+            ok = false;
+        }
+        at += n;
+    }
+    ::close(from);
+    if (ok && ::fsync(fd_) != 0) {
+        error_ = std::strerror(errno);
+        ok = false;
+    }
+    return ok;
+}
+
+bool WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& error) {
+    AtomicOutputFile out(path);
+    out.Put(bytes);
+    return out.Commit(error);
 }
 
 }  // namespace kmd

@@ -47,9 +47,9 @@ std::string VersionMessage(VersionMessageKind kind, const std::string& t, const 
     return s;
 }
 
-std::optional<std::vector<std::uint8_t>> OpenInputFile(const std::string& path) {
-    auto data = ReadWholeFile(path);
-    if (!data || data->empty()) {
+std::optional<InputFile> OpenInputFile(const std::string& path) {
+    auto data = InputFile::Open(path);
+    if (!data || data->Bytes().empty()) {
         ShowMessage(ResString(11967) + path, MessageStyle::Exclamation);
         return std::nullopt;
     }
@@ -94,14 +94,15 @@ ReadOutcome ReadTables(Reader& in, Conversion& cv, std::span<const ReadStep> ste
 
 }  // namespace
 
-ReadOutcome ReadLegacyModelFile(std::span<const std::uint8_t> file, Conversion& cv, LegacyHeader* out) {
-    return ReadLegacyModelFile(file, cv, out, LegacyReadSteps());
+ReadOutcome ReadLegacyModelFile(std::span<const std::uint8_t> file, Conversion& cv, LegacyHeader* out,
+                                ReadProgress* progress) {
+    return ReadLegacyModelFile(file, cv, out, LegacyReadSteps(), progress);
 }
 
 ReadOutcome ReadLegacyModelFile(std::span<const std::uint8_t> file, Conversion& cv, LegacyHeader* out,
-                                std::span<const ReadStep> steps) {
+                                std::span<const ReadStep> steps, ReadProgress* progress) {
     cv.run.ModelLoaded = false;
-    Reader in(file);
+    Reader in(file, progress);
     in.SetTable("file header");
     LegacyHeader h;
     try {

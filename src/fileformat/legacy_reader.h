@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "driver/conversion.h"
+#include "fileformat/file_io.h"
 
 namespace kmd {
 
@@ -43,15 +44,17 @@ inline constexpr const char* kInvalidFileMessage = "Error opening file. May not 
 
 // Reads the file at `path` whole. A missing, unreadable or empty file shows
 // "Can not Open File " and the path and gives nothing.
-std::optional<std::vector<std::uint8_t>> OpenInputFile(const std::string& path);
+std::optional<InputFile> OpenInputFile(const std::string& path);
 
 // Reads the legacy file into the model store. Every stop shows its message;
-// run.ModelLoaded is set only when the outcome is Loaded.
-ReadOutcome ReadLegacyModelFile(std::span<const std::uint8_t> file, Conversion& cv, LegacyHeader* header = nullptr);
+// run.ModelLoaded is set only when the outcome is Loaded. `progress` is told how
+// far the reading has come.
+ReadOutcome ReadLegacyModelFile(std::span<const std::uint8_t> file, Conversion& cv, LegacyHeader* header = nullptr,
+                                ReadProgress* progress = nullptr);
 
 struct ReadStep;
 // The same with another table sequence (tests use it to stop after the gate).
 ReadOutcome ReadLegacyModelFile(std::span<const std::uint8_t> file, Conversion& cv, LegacyHeader* header,
-                                std::span<const ReadStep> steps);
+                                std::span<const ReadStep> steps, ReadProgress* progress = nullptr);
 
 }  // namespace kmd
