@@ -153,7 +153,7 @@ TEST_F(AtomicOutputTest, NewFileHasTheUmaskPermissions) {
     const fs::path p = dir / "new.KMD";
     std::string error;
     mode_t saved = ::umask(027);
-    bool ok = kmd::WriteFileAtomically(p.string(), {1, 2, 3}, error);
+    bool ok = kmd::WriteFileAtomically(p.string(), std::vector<std::uint8_t>{1, 2, 3}, error);
     ::umask(saved);
     ASSERT_TRUE(ok) << error;
     struct stat st {};
@@ -166,7 +166,7 @@ TEST_F(AtomicOutputTest, FolderAsOutputFailsAndLeavesNothing) {
     Names before = Entries(dir);
     for (const fs::path& p : {dir / "sub", dir / "sub/", dir / "missing/out.KMD"}) {
         std::string error;
-        EXPECT_FALSE(kmd::WriteFileAtomically(p.string(), {1, 2, 3}, error)) << p;
+        EXPECT_FALSE(kmd::WriteFileAtomically(p.string(), std::vector<std::uint8_t>{1, 2, 3}, error)) << p;
         EXPECT_FALSE(error.empty()) << p;
         EXPECT_EQ(Entries(dir), before) << p;
         EXPECT_TRUE(fs::is_empty(dir / "sub")) << p;

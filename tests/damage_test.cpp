@@ -66,7 +66,7 @@ TEST(DamagedFiles, EveryTruncationAtEveryLayoutStops) {
         SCOPED_TRACE(std::string("version ") + version);
         kmd::Writer out;
         kmd::example::WriteExampleLegacyFile(out, {.versionText = version});
-        const std::vector<std::uint8_t>& file = out.Buffer();
+        const std::span<const std::uint8_t> file = out.Buffer();
         kmdtest::MessageCapture capture;
         for (std::size_t n = 0; n < file.size(); n += n < 65536 ? kCutStride : 61) {
             capture.messages.clear();

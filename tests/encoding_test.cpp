@@ -33,7 +33,7 @@ template <class T>
 std::vector<std::uint8_t> Encode(const T& v) {
     Writer w;
     w(v);
-    return w.Buffer();
+    return w.TakeBuffer();
 }
 
 template <class T>

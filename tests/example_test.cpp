@@ -13,7 +13,7 @@ namespace {
 std::vector<std::uint8_t> ExampleBytes(const kmd::example::ExampleOptions& options = {}) {
     kmd::Writer out;
     kmd::example::WriteExampleLegacyFile(out, options);
-    return out.Buffer();
+    return out.TakeBuffer();
 }
 
 // The versions of fuzz/corpus-versions.txt: every layout threshold of the reader,

@@ -41,10 +41,10 @@ std::size_t OffsetAfter(const std::vector<std::uint8_t>& file, std::initializer_
 }
 
 // The 9.5 example with the bytes from `from` to `to` replaced.
-std::vector<std::uint8_t> Spliced(std::size_t from, std::size_t to, const std::vector<std::uint8_t>& bytes) {
+std::vector<std::uint8_t> Spliced(std::size_t from, std::size_t to, std::span<const std::uint8_t> bytes) {
     kmd::Writer example;
     kmd::example::WriteExampleLegacyFile(example);
-    std::vector<std::uint8_t> file = example.Buffer();
+    std::vector<std::uint8_t> file = example.TakeBuffer();
     file.erase(file.begin() + std::ptrdiff_t(from), file.begin() + std::ptrdiff_t(to));
     file.insert(file.begin() + std::ptrdiff_t(from), bytes.begin(), bytes.end());
     return file;
@@ -53,7 +53,7 @@ std::vector<std::uint8_t> Spliced(std::size_t from, std::size_t to, const std::v
 std::vector<std::uint8_t> Example() {
     kmd::Writer w;
     kmd::example::WriteExampleLegacyFile(w);
-    return w.Buffer();
+    return w.TakeBuffer();
 }
 
 // Stories with empty arrays and many diaphragms: every story is written with

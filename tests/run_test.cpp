@@ -51,7 +51,7 @@ protected:
     static std::vector<std::uint8_t> Example() {
         kmd::Writer out;
         kmd::example::WriteExampleLegacyFile(out);
-        return out.Buffer();
+        return out.TakeBuffer();
     }
     std::string P(const char* name) { return "'" + (dir / name).string() + "'"; }
     // Files in the folder besides the given ones (left-over temporaries).

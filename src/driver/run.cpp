@@ -36,8 +36,8 @@ std::optional<RunRequest> ParseArgumentString(std::string_view s) {
 
 namespace {
 
-// Reads the legacy file and writes the current one, into memory (no sink) or
-// streamed to `sink`. Every reason for not converting is shown.
+// Reads the legacy file and writes the current one: into memory after reading
+// (no sink), or to `sink` while reading. Every reason for not converting is shown.
 ConversionResult Convert(std::span<const std::uint8_t> input, const std::string& programName,
                          const std::string& inputPath, ByteSink* sink, ReadProgress* progress) {
     ConversionResult result;
@@ -54,13 +54,15 @@ ConversionResult Convert(std::span<const std::uint8_t> input, const std::string&
         cv->ResetNewModel();
         cv->run.ProgramName = programName;
         cv->run.ModelFilePath = inputPath;
-        ReadLegacyModelFile(input, *cv, nullptr, progress);
         // Nothing is written when reading stopped early: the user's file is not
         // replaced by an empty or half-read model.
-        if (!cv->run.ModelLoaded) return result;
         if (sink) {
-            if (!ExportCurrentModel(*cv, input.size(), *sink)) return result;
+            StreamingExport exporter(*cv, input.size(), *sink);
+            ReadLegacyModelFile(input, *cv, nullptr, exporter.Hooks(progress));
+            if (!cv->run.ModelLoaded || !exporter.Finish()) return result;
         } else {
+            ReadLegacyModelFile(input, *cv);
+            if (!cv->run.ModelLoaded) return result;
             auto bytes = ExportCurrentModel(*cv, input.size());
             if (!bytes) return result;
             result.output = std::move(*bytes);

@@ -35,48 +35,90 @@ std::vector<std::uint8_t> WriteCurrentModelFile(const Conversion& cv, std::size_
     Writer out = CurrentWriter(inputSize);
     WriteTables(out, cv);
     if (notes) *notes = out.Notes();
-    return std::move(out.Buffer());
+    return out.TakeBuffer();
 }
 
 namespace {
 
-// Writes the tables into `out` (set up by `open`); shows the remarks, or the
-// failure's message and gives false.
-template <class Open>
-bool Export(const Conversion& cv, Writer& out, Open open) {
+// The message for the writer's failure being handled (call inside a catch).
+std::string WriteFailureMessage(const Writer& out) {
     try {
-        open(out);
-        WriteTables(out, cv);
-        out.Flush();
-        for (const std::string& note : out.Notes()) ShowMessage(note);
-        return true;
+        throw;
     } catch (const FormatError& e) {
-        ShowMessage("Corrupt model file: the data of table \"" + e.table + "\" cannot be converted (output byte offset " +
-                    std::to_string(e.offset) + "): " + e.what());
+        return "Corrupt model file: the data of table \"" + e.table + "\" cannot be converted (output byte offset " +
+               std::to_string(e.offset) + "): " + e.what();
     } catch (const MemoryLimitExceeded& e) {
-        ShowMessage("Corrupt model file: table \"" + out.Table() + "\" cannot be written: " + e.what());
+        return "Corrupt model file: table \"" + out.Table() + "\" cannot be written: " + e.what();
     } catch (const std::bad_alloc&) {
-        ShowMessage("The converted model cannot be written: not enough memory (table \"" + out.Table() + "\").");
+        return "The converted model cannot be written: not enough memory (table \"" + out.Table() + "\").";
     } catch (const std::exception& e) {
-        ShowMessage(InternalErrorMessage("writing", out.Table(), e.what()));
+        return InternalErrorMessage("writing", out.Table(), e.what());
     }
-    return false;
 }
 
 }  // namespace
 
 std::optional<std::vector<std::uint8_t>> ExportCurrentModel(const Conversion& cv, std::size_t inputSize) {
     Writer out;
-    if (!Export(cv, out, [&](Writer& w) { w = CurrentWriter(inputSize); })) return std::nullopt;
-    return std::move(out.Buffer());
+    try {
+        out = CurrentWriter(inputSize);
+        WriteTables(out, cv);
+        for (const std::string& note : out.Notes()) ShowMessage(note);
+        return out.TakeBuffer();
+    } catch (const std::exception&) {
+        ShowMessage(WriteFailureMessage(out));
+    }
+    return std::nullopt;
 }
 
-bool ExportCurrentModel(const Conversion& cv, std::size_t inputSize, ByteSink& sink) {
-    Writer out;
-    return Export(cv, out, [&](Writer& w) {
-        w = Writer(Writer::Form::Current, inputSize ? OutputLimitFor(inputSize) : std::numeric_limits<std::uint64_t>::max());
-        w.StreamTo(sink);
-    });
+StreamingExport::StreamingExport(Conversion& cv, std::size_t inputSize, ByteSink& sink)
+    : cv_(cv), out_(Writer::Form::Current, OutputLimitFor(inputSize)) {
+    out_.StreamTo(sink);
+}
+
+ReadHooks StreamingExport::Hooks(ReadProgress* input) {
+    return {input, [this](std::size_t step) { AfterStep(step); }};
+}
+
+void StreamingExport::WriteUpTo(std::size_t end) {
+    if (!failure_.empty()) return;
+    const auto steps = CurrentWriteSteps();
+    try {
+        if (!headerWritten_) {
+            headerWritten_ = true;
+            WriteHeaderRecord(out_, cv_.run);
+        }
+        for (; next_ < end && next_ < steps.size(); ++next_) {
+            out_.SetTable(steps[next_].name);
+            steps[next_].fn(out_, cv_);
+        }
+    } catch (const std::exception&) {
+        failure_ = WriteFailureMessage(out_);
+    }
+}
+
+void StreamingExport::AfterStep(std::size_t i) {
+    const ReadStep& step = LegacyReadSteps()[i];
+    if (step.writes == 0 && !step.release) return;
+    WriteUpTo(next_ + std::size_t(step.writes));
+    if (step.release) step.release(cv_);
+}
+
+bool StreamingExport::Finish() {
+    WriteUpTo(CurrentWriteSteps().size());
+    if (failure_.empty()) {
+        try {
+            out_.Flush();
+        } catch (const std::exception&) {
+            failure_ = WriteFailureMessage(out_);
+        }
+    }
+    if (!failure_.empty()) {
+        ShowMessage(failure_);
+        return false;
+    }
+    for (const std::string& note : out_.Notes()) ShowMessage(note);
+    return true;
 }
 
 }  // namespace kmd

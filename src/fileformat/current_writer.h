@@ -8,6 +8,7 @@
 
 #include "driver/conversion.h"
 #include "fileformat/encoding.h"
+#include "fileformat/legacy_reader.h"
 
 namespace kmd {
 
@@ -27,7 +28,29 @@ std::vector<std::uint8_t> WriteCurrentModelFile(const Conversion& cv, std::size_
 // The same, showing the remarks once the file is written; a failure shows only
 // its message and gives nothing.
 std::optional<std::vector<std::uint8_t>> ExportCurrentModel(const Conversion& cv, std::size_t inputSize);
-// The same streamed to `sink` through a fixed buffer; false after a failure.
-bool ExportCurrentModel(const Conversion& cv, std::size_t inputSize, ByteSink& sink);
+// Writes the current file to `sink` while the legacy file is read: each table
+// family as soon as it is read, after which what no later step needs is let go.
+// The bytes are those of ExportCurrentModel, and so are the messages: a
+// writer's failure is kept and shown only once the whole file has read (a
+// reader's failure later in the file is the one shown).
+class StreamingExport {
+public:
+    StreamingExport(Conversion& cv, std::size_t inputSize, ByteSink& sink);
+    // Hooks for ReadLegacyModelFile with the legacy read steps.
+    ReadHooks Hooks(ReadProgress* input);
+    // Once the file is read: writes what is left and shows the remarks, or the
+    // failure (false).
+    bool Finish();
+
+private:
+    void AfterStep(std::size_t step);
+    void WriteUpTo(std::size_t end);
+
+    Conversion& cv_;
+    Writer out_;
+    std::size_t next_ = 0;  // next current-file step
+    bool headerWritten_ = false;
+    std::string failure_;   // the writer's failure, shown by Finish
+};
 
 }  // namespace kmd

@@ -14,6 +14,10 @@ std::string FormatError::Message() const {
     return "Corrupt or truncated model file (" + where + "byte offset " + std::to_string(offset) + "): " + what();
 }
 
+void Reader::FailShort(std::size_t n) const {
+    Fail("unexpected end of file (" + std::to_string(n) + " bytes needed, " + std::to_string(Remaining()) + " left)");
+}
+
 std::string InternalErrorMessage(std::string_view doing, std::string_view table, std::string_view what) {
     return "Internal error of kmdconvert while " + std::string(doing) + " table \"" + std::string(table) +
            "\": " + std::string(what) + ". The file itself may be sound; nothing was written.";

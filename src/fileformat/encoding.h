@@ -287,14 +287,15 @@ public:
     void Field(DynArray<T>& a);
 
 private:
-    static constexpr std::size_t kReportEvery = std::size_t(8) << 20;
+    static constexpr std::size_t kReportEvery = std::size_t(1) << 20;
 
     void Need(std::size_t n) {
-        if (n > Remaining())
-            Fail("unexpected end of file (" + std::to_string(n) + " bytes needed, " +
-                 std::to_string(Remaining()) + " left)");
-        if (pos_ >= nextReport_) Report();
+        if (n > Remaining()) [[unlikely]]
+            FailShort(n);
+        if (pos_ >= nextReport_) [[unlikely]]
+            Report();
     }
+    [[noreturn]] void FailShort(std::size_t n) const;
     void Report() {
         progress_->Consumed(pos_);
         nextReport_ = pos_ + kReportEvery;
@@ -422,7 +423,7 @@ public:
     void Reserve(std::uint64_t n) {
         if (sink_) return;
         if (n > limit_) n = limit_;
-        if (n > buf_.capacity()) GrowTo(std::size_t(n));
+        if (n > buf_.size()) GrowTo(std::size_t(n));
     }
 
     // From now on the bytes go to `sink` through a buffer of `bufferSize` bytes;
@@ -430,21 +431,32 @@ public:
     void StreamTo(ByteSink& sink, std::size_t bufferSize = std::size_t(1) << 20) {
         sink_ = &sink;
         Flush();
-        if (bufferSize > buf_.capacity()) GrowTo(bufferSize);
+        // A fixed size, whatever the file holds: not charged to the budget.
+        if (bufferSize > buf_.size()) {
+            buf_.reserve(bufferSize);
+            buf_.resize(bufferSize);
+        }
+        SetFillLimit();
     }
     void Flush() {
-        if (!sink_ || buf_.empty()) return;
-        sink_->Put(buf_);
-        flushed_ += buf_.size();
-        buf_.clear();
+        if (!sink_ || used_ == 0) return;
+        sink_->Put({buf_.data(), used_});
+        flushed_ += used_;
+        used_ = 0;
         SetFillLimit();
     }
 
     // The bytes written (when streaming: those not yet handed over).
-    const std::vector<std::uint8_t>& Buffer() const { return buf_; }
-    std::vector<std::uint8_t>& Buffer() { return buf_; }
+    std::span<const std::uint8_t> Buffer() const { return {buf_.data(), used_}; }
+    // The same, leaving the writer empty.
+    std::vector<std::uint8_t> TakeBuffer() {
+        buf_.resize(used_);
+        used_ = 0;
+        fillLimit_ = 0;
+        return std::move(buf_);
+    }
     // Bytes written in all.
-    std::uint64_t Size() const { return flushed_ + buf_.size(); }
+    std::uint64_t Size() const { return flushed_ + used_; }
 
     // Name of the table being written, for error messages.
     void SetTable(std::string_view name) { table_ = name; }
@@ -469,8 +481,9 @@ public:
     void Raw(const void* p, std::size_t n) {
         if (n == 0) return;
         auto b = static_cast<const std::uint8_t*>(p);
-        if (fillLimit_ - buf_.size() < n && !MakeRoom(b, n)) return;
-        buf_.insert(buf_.end(), b, b + n);
+        if (fillLimit_ - used_ < n && !MakeRoom(b, n)) return;
+        std::memcpy(buf_.data() + used_, b, n);
+        used_ += n;
     }
     void I16(std::int16_t v) { Field(v); }
     void I32(std::int32_t v) { Field(v); }
@@ -535,20 +548,22 @@ private:
             SetFillLimit();
             return false;
         }
-        std::uint64_t want = std::max<std::uint64_t>({std::uint64_t(buf_.size()) + n, 2 * std::uint64_t(buf_.capacity()),
+        std::uint64_t want = std::max<std::uint64_t>({std::uint64_t(used_) + n, 2 * std::uint64_t(buf_.size()),
                                                       std::uint64_t(1) << 16});
         GrowTo(std::size_t(std::min(want, limit_)));
         return true;
     }
     void GrowTo(std::size_t cap) {
-        ChargeMemory(cap - buf_.capacity());
+        ChargeMemory(cap - buf_.size());
         buf_.reserve(cap);
+        buf_.resize(cap);
         SetFillLimit();
     }
     // The buffer fills without checks up to its capacity or the output limit.
-    void SetFillLimit() { fillLimit_ = std::size_t(std::min<std::uint64_t>(buf_.capacity(), limit_ - flushed_)); }
+    void SetFillLimit() { fillLimit_ = std::size_t(std::min<std::uint64_t>(buf_.size(), limit_ - flushed_)); }
 
-    std::vector<std::uint8_t> buf_;
+    std::vector<std::uint8_t> buf_;  // every element allocated; the first used_ written
+    std::size_t used_ = 0;
     ByteSink* sink_ = nullptr;
     std::uint64_t flushed_ = 0;  // bytes handed to the sink
     std::size_t fillLimit_ = 0;

@@ -246,7 +246,7 @@ bool AtomicOutputFile::CopyToNamedFile() {
     return ok;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& error) {
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::string& error) {
     AtomicOutputFile out(path);
     out.Put(bytes);
     return out.Commit(error);

@@ -75,6 +75,6 @@ private:
 };
 
 // The bytes as one output (see AtomicOutputFile).
-bool WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& error);
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::string& error);
 
 }  // namespace kmd

@@ -64,11 +64,12 @@ std::string HeaderField(Reader& in) {
     return Trimmed(f);
 }
 
-ReadOutcome ReadTables(Reader& in, Conversion& cv, std::span<const ReadStep> steps) {
+ReadOutcome ReadTables(Reader& in, Conversion& cv, std::span<const ReadStep> steps, const ReadHooks& hooks) {
     try {
-        for (const ReadStep& step : steps) {
-            in.SetTable(step.name);
-            step.fn(in, cv);
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            in.SetTable(steps[i].name);
+            steps[i].fn(in, cv);
+            if (hooks.afterStep) hooks.afterStep(i);
         }
         // Bytes after the trailer are not part of the model: reported, not read.
         // (Results that end the reading leave their records and the trailer.)
@@ -95,14 +96,14 @@ ReadOutcome ReadTables(Reader& in, Conversion& cv, std::span<const ReadStep> ste
 }  // namespace
 
 ReadOutcome ReadLegacyModelFile(std::span<const std::uint8_t> file, Conversion& cv, LegacyHeader* out,
-                                ReadProgress* progress) {
-    return ReadLegacyModelFile(file, cv, out, LegacyReadSteps(), progress);
+                                const ReadHooks& hooks) {
+    return ReadLegacyModelFile(file, cv, out, LegacyReadSteps(), hooks);
 }
 
 ReadOutcome ReadLegacyModelFile(std::span<const std::uint8_t> file, Conversion& cv, LegacyHeader* out,
-                                std::span<const ReadStep> steps, ReadProgress* progress) {
+                                std::span<const ReadStep> steps, const ReadHooks& hooks) {
     cv.run.ModelLoaded = false;
-    Reader in(file, progress);
+    Reader in(file, hooks.input);
     in.SetTable("file header");
     LegacyHeader h;
     try {
@@ -138,7 +139,7 @@ ReadOutcome ReadLegacyModelFile(std::span<const std::uint8_t> file, Conversion& 
     if (v <= 8.995 && !AskOkCancel(VersionMessage(VersionMessageKind::OlderVersion, t, cv.run)))
         return ReadOutcome::Declined;
 
-    ReadOutcome result = ReadTables(in, cv, steps);
+    ReadOutcome result = ReadTables(in, cv, steps, hooks);
     if (result == ReadOutcome::Loaded) cv.run.ModelLoaded = true;
     return result;
 }

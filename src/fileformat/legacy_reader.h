@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -46,15 +47,20 @@ inline constexpr const char* kInvalidFileMessage = "Error opening file. May not 
 // "Can not Open File " and the path and gives nothing.
 std::optional<InputFile> OpenInputFile(const std::string& path);
 
+// What the caller is told while the file is read.
+struct ReadHooks {
+    ReadProgress* input = nullptr;                   // how far the input is read
+    std::function<void(std::size_t)> afterStep;     // each table step read (its index)
+};
+
 // Reads the legacy file into the model store. Every stop shows its message;
-// run.ModelLoaded is set only when the outcome is Loaded. `progress` is told how
-// far the reading has come.
+// run.ModelLoaded is set only when the outcome is Loaded.
 ReadOutcome ReadLegacyModelFile(std::span<const std::uint8_t> file, Conversion& cv, LegacyHeader* header = nullptr,
-                                ReadProgress* progress = nullptr);
+                                const ReadHooks& hooks = {});
 
 struct ReadStep;
 // The same with another table sequence (tests use it to stop after the gate).
 ReadOutcome ReadLegacyModelFile(std::span<const std::uint8_t> file, Conversion& cv, LegacyHeader* header,
-                                std::span<const ReadStep> steps, ReadProgress* progress = nullptr);
+                                std::span<const ReadStep> steps, const ReadHooks& hooks = {});
 
 }  // namespace kmd

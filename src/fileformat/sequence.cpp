@@ -23,6 +23,7 @@
 #include "tables/stories.h"
 #include "tables/wall_design.h"
 #include "tables/views.h"
+#include "legacy/views.h"
 
 namespace kmd {
 
@@ -31,34 +32,58 @@ namespace {
 // Nothing else runs in this process, so there are no pending events to yield to.
 void YieldToPendingEvents(Reader&, Conversion&) {}
 
+// A family that only its own reader and writer use.
+template <auto Family>
+void Release(Conversion& cv) {
+    cv.model.*Family = {};
+}
+
+// The object records: later steps use the object counts (kept), and the
+// developed elevations of the oldest files the point and area records.
+void ReleaseObjectRecords(Conversion& cv) {
+    ObjectData& o = cv.model.objects;
+    auto drop = [](auto& table) { decltype(table.records)().swap(table.records); };
+    drop(o.LineObjects);
+    if (cv.FileVersion <= kOldDevElevUpTo) return;
+    drop(o.PointObjects);
+    drop(o.AreaObjects);
+}
+void ReleaseObjectsAndViews(Conversion& cv) {
+    ObjectData& o = cv.model.objects;
+    decltype(o.PointObjects.records)().swap(o.PointObjects.records);
+    decltype(o.AreaObjects.records)().swap(o.AreaObjects.records);
+    Release<&Model::views>(cv);
+}
+
 constexpr ReadStep kReadSteps[] = {
-    {"project information and preferences", ReadProjectSection},
-    {"coordinate systems, grids, reference lines and planes", ReadCoordinateTables},
-    {"stories and diaphragms", ReadStoryTables},
-    {"materials, sections, section designer sections, shell sections, deck data and link properties", ReadPropertyTables},
-    {"point names and bays", ReadLabelTables},
-    {"point, line and area objects", ReadObjectTables},
-    {"point assignments", ReadPointAssignments},
-    {"frame assignments", ReadFrameAssignments},
-    {"shell assignments", ReadShellAssignments},
+    {"project information and preferences", ReadProjectSection, 1},
+    {"coordinate systems, grids, reference lines and planes", ReadCoordinateTables, 1},
+    {"stories and diaphragms", ReadStoryTables, 1},
+    {"materials, sections, section designer sections, shell sections, deck data and link properties", ReadPropertyTables, 1},
+    {"point names and bays", ReadLabelTables, 1, Release<&Model::labels>},
+    {"point, line and area objects", ReadObjectTables, 1, ReleaseObjectRecords},
+    {"point assignments", ReadPointAssignments, 1, Release<&Model::pointAssign>},
+    {"frame assignments", ReadFrameAssignments, 1, Release<&Model::frameAssign>},
+    {"shell assignments", ReadShellAssignments, 1, Release<&Model::shellAssign>},
     {"yield to pending events", YieldToPendingEvents},
-    {"load cases, combinations and assigned loads", ReadLoadTables},
-    {"automatic seismic and wind loads", ReadLateralLoadTables},
-    {"response spectrum and time history functions", ReadFunctionTables},
-    {"static nonlinear cases", ReadStaticNonlinearTables},
-    {"groups and section cuts", ReadGroupTables},
-    {"steel frame design data and overwrites", ReadSteelDesign},
-    {"steel joist design data", ReadJoistDesign},
-    {"concrete frame design data", ReadConcreteDesign},
-    {"composite beam design data", ReadCompositeDesign},
-    {"shear wall design data", ReadWallDesign},
+    {"load cases, combinations and assigned loads", ReadLoadTables, 1, Release<&Model::loads>},
+    {"automatic seismic and wind loads", ReadLateralLoadTables, 1, Release<&Model::lateralLoads>},
+    {"response spectrum and time history functions", ReadFunctionTables, 1, Release<&Model::functions>},
+    {"static nonlinear cases", ReadStaticNonlinearTables, 1, Release<&Model::staticNL>},
+    {"groups and section cuts", ReadGroupTables, 1, Release<&Model::groups>},
+    {"steel frame design data and overwrites", ReadSteelDesign, 1, Release<&Model::steel>},
+    {"steel joist design data", ReadJoistDesign, 1, Release<&Model::joist>},
+    {"concrete frame design data", ReadConcreteDesign, 1, Release<&Model::concrete>},
+    {"composite beam design data", ReadCompositeDesign, 1, Release<&Model::composite>},
+    {"shear wall design data", ReadWallDesign, 1, Release<&Model::wall>},
     {"base plate design data", ReadBasePlateDesign},
-    {"connection design data", ReadConnectionDesign},
+    {"connection design data", ReadConnectionDesign, 0, Release<&Model::designBlocks>},
     {"window records and named views", ReadWindowsAndNamedViews},
-    {"developed elevations, time functions, database named views and display options", ReadViewTables},
+    {"developed elevations, time functions, database named views and display options", ReadViewTables, 1,
+     ReleaseObjectsAndViews},
     {"discarded table A", ReadDiscardedTableA},
     {"discarded block B", ReadDiscardedBlockB},
-    {"analysis output block", ReadResultsSection},
+    {"analysis output block", ReadResultsSection, 1},
     {"trailer", ReadTrailer},
 };
 static_assert(std::size(kReadSteps) == 28);
@@ -87,6 +112,13 @@ constexpr WriteStep kWriteSteps[] = {
     {"analysis output tables", WriteResultsSection},
 };
 static_assert(std::size(kWriteSteps) == 21);
+
+constexpr int WritesAfterReading() {
+    int n = 0;
+    for (const ReadStep& step : kReadSteps) n += step.writes;
+    return n;
+}
+static_assert(WritesAfterReading() == std::size(kWriteSteps));
 
 }  // namespace
 

@@ -10,10 +10,16 @@ namespace kmd {
 
 using ReadStepFn = void (*)(Reader&, Conversion&);
 using WriteStepFn = void (*)(Writer&, const Conversion&);
+using ReleaseFn = void (*)(Conversion&);
 
 struct ReadStep {
     const char* name;
     ReadStepFn fn;
+    // When the file is converted as it is read: the number of current-file
+    // steps that can be written once this step is read (the next ones in
+    // order), and what no later step needs then, to be let go.
+    int writes = 0;
+    ReleaseFn release = nullptr;
 };
 struct WriteStep {
     const char* name;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,7 +47,7 @@ public:
         return *this;
     }
     Bytes& append(const Bytes& o) { return raw(o.data.data(), o.data.size()); }
-    Bytes& append(const std::vector<std::uint8_t>& o) { return raw(o.data(), o.size()); }
+    Bytes& append(std::span<const std::uint8_t> o) { return raw(o.data(), o.size()); }
 
     // Array header: dimension count, then (count, lower) per dimension.
     Bytes& header(std::initializer_list<std::pair<std::uint32_t, std::int32_t>> dims) {

@@ -97,7 +97,7 @@ std::vector<std::uint8_t> WriteSection(WriteFn fn, kmd::Conversion& cv) {
     kmd::Writer out(kmd::Writer::Form::Current);
     fn(out, cv);
     for (const std::string& note : out.Notes()) kmd::ShowMessage(note);
-    return out.Buffer();
+    return out.TakeBuffer();
 }
 
 // Reads `section` with `read` at `version`, checks every byte was consumed,
@@ -152,9 +152,13 @@ inline std::string Hex(const std::vector<std::uint8_t>& b) {
 }  // namespace kmdtest
 
 // Compares byte vectors and prints both as hex on a mismatch.
+namespace kmdtest {
+inline std::vector<std::uint8_t> ByteVector(std::span<const std::uint8_t> b) { return {b.begin(), b.end()}; }
+}  // namespace kmdtest
+
 #define EXPECT_BYTES(actual, expected)                                                          \
     do {                                                                                         \
-        const std::vector<std::uint8_t> a_ = (actual);                                           \
-        const std::vector<std::uint8_t> e_ = (expected);                                         \
+        const std::vector<std::uint8_t> a_ = kmdtest::ByteVector(actual);                        \
+        const std::vector<std::uint8_t> e_ = kmdtest::ByteVector(expected);                      \
         EXPECT_EQ(a_, e_) << "actual:\n" << kmdtest::Hex(a_) << "\nexpected:\n" << kmdtest::Hex(e_); \
     } while (0)
