@@ -161,6 +161,24 @@ TEST_F(AtomicOutputTest, NewFileHasTheUmaskPermissions) {
     EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
 
+// An input cut short by another program while mapped ends the run in order.
+TEST_F(AtomicOutputTest, InputCutShortWhileReadStopsInOrder) {
+    const fs::path in = dir / "in.KMD";
+    Put(in, std::string(1 << 16, 'x'));
+    pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(2);
+        ::open("/dev/null", O_WRONLY);
+        auto f = kmd::InputFile::Open(in.string());
+        if (!f || ::truncate(in.c_str(), 0) != 0) ::_exit(3);
+        volatile std::uint8_t last = f->Bytes().back();
+        (void)last;
+        ::_exit(0);
+    }
+    int status = Wait(pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+}
+
 TEST_F(AtomicOutputTest, FolderAsOutputFailsAndLeavesNothing) {
     fs::create_directory(dir / "sub");
     Names before = Entries(dir);

@@ -164,6 +164,23 @@ TEST(Limits, AnOutputFarLargerThanTheInputStopsAtItsTable) {
     EXPECT_LT(r.seconds, 20.0);
 }
 
+// Written while read, a family that cannot be written gives its message only
+// once the rest of the file has read; a read failure after it is the one shown.
+TEST(Limits, AWriteFailureWaitsForTheRestOfTheFile) {
+    struct Discard final : kmd::ByteSink {
+        void Put(std::span<const std::uint8_t>) override {}
+    } sink;
+    auto file = StoriesTimesDiaphragms();
+    for (bool cut : {false, true}) {
+        if (cut) file.resize(file.size() - 2);
+        kmdtest::MessageCapture capture;
+        EXPECT_EQ(kmd::ConvertModelBytes(file, "KALDO", "in.KMD", &sink).status, kmd::kExitNotConverted);
+        ASSERT_EQ(capture.messages.size(), 1u);
+        EXPECT_NE(capture.messages[0].find(cut ? "Corrupt or truncated" : "would exceed"), std::string::npos)
+            << capture.messages[0];
+    }
+}
+
 // A file that goes on past the tables this build converts is not converted in part.
 // Bytes after the trailer are reported and left; the model still converts.
 TEST(Limits, BytesAfterTheTrailerAreReportedAndIgnored) {

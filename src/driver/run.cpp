@@ -34,12 +34,8 @@ std::optional<RunRequest> ParseArgumentString(std::string_view s) {
     return RunRequest{TrimSpaces(f[0]), TrimSpaces(f[2]), TrimSpaces(f[3])};
 }
 
-namespace {
-
-// Reads the legacy file and writes the current one: into memory after reading
-// (no sink), or to `sink` while reading. Every reason for not converting is shown.
-ConversionResult Convert(std::span<const std::uint8_t> input, const std::string& programName,
-                         const std::string& inputPath, ByteSink* sink, ReadProgress* progress) {
+ConversionResult ConvertModelBytes(std::span<const std::uint8_t> input, const std::string& programName,
+                                   const std::string& inputPath, ByteSink* sink, ReadProgress* progress) {
     ConversionResult result;
     if (input.empty()) {
         ShowMessage(ResString(11967) + inputPath, MessageStyle::Exclamation);
@@ -74,20 +70,13 @@ ConversionResult Convert(std::span<const std::uint8_t> input, const std::string&
     return result;
 }
 
-}  // namespace
-
-ConversionResult ConvertModelBytes(std::span<const std::uint8_t> input, const std::string& programName,
-                                   const std::string& inputPath) {
-    return Convert(input, programName, inputPath, nullptr, nullptr);
-}
-
 int RunConversion(const RunRequest& request) {
     auto input = OpenInputFile(request.InputPath);
     if (!input) return kExitNotConverted;
     // The output streams into a temporary file that replaces the target only
     // once the whole model was read and written.
     AtomicOutputFile output(request.OutputPath);
-    ConversionResult r = Convert(input->Bytes(), request.ProgramName, request.InputPath, &output, &*input);
+    ConversionResult r = ConvertModelBytes(input->Bytes(), request.ProgramName, request.InputPath, &output, &*input);
     input.reset();
     if (r.status != kExitOk) return r.status;
     std::string error;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "driver/conversion.h"
+#include "fileformat/encoding.h"
 
 namespace kmd {
 
@@ -32,12 +33,17 @@ struct ConversionResult {
     std::vector<std::uint8_t> output;  // the current file, when status is kExitOk
 };
 
-// The whole conversion in memory, from the bytes of a legacy file to the bytes of
-// the current file; nothing touches the disk. Every reason for not converting is
+// The whole conversion, from the bytes of a legacy file to the bytes of the
+// current file; nothing touches the disk. Every reason for not converting is
 // shown with ShowMessage. `inputPath` only names the file in messages. Memory is
 // bounded by MemoryLimitFor and the output by OutputLimitFor the input's size.
+// Without a sink the file is read whole and then written into `output`; with
+// one, each table family is written to the sink as soon as it is read (the
+// same bytes and messages; the sink's bytes count only when the status is
+// kExitOk).
 ConversionResult ConvertModelBytes(std::span<const std::uint8_t> input, const std::string& programName,
-                                   const std::string& inputPath);
+                                   const std::string& inputPath, ByteSink* sink = nullptr,
+                                   ReadProgress* progress = nullptr);
 
 // Start-up, reading, writing. Returns the exit status.
 int RunConversion(const RunRequest& request);

@@ -287,7 +287,7 @@ public:
     void Field(DynArray<T>& a);
 
 private:
-    static constexpr std::size_t kReportEvery = std::size_t(1) << 20;
+    static constexpr std::size_t kReportEvery = std::size_t(256) << 10;
 
     void Need(std::size_t n) {
         if (n > Remaining()) [[unlikely]]
@@ -428,7 +428,7 @@ public:
 
     // From now on the bytes go to `sink` through a buffer of `bufferSize` bytes;
     // Flush hands over the rest.
-    void StreamTo(ByteSink& sink, std::size_t bufferSize = std::size_t(1) << 20) {
+    void StreamTo(ByteSink& sink, std::size_t bufferSize = std::size_t(256) << 10) {
         sink_ = &sink;
         Flush();
         // A fixed size, whatever the file holds: not charged to the budget.

@@ -1,6 +1,7 @@
 #include "fileformat/file_io.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,6 +16,34 @@ namespace kmd {
 // ---------------------------------------------------------------------------
 // Input
 
+namespace {
+
+// The named temporary being written, removed should the process be stopped by
+// a fault in the mapped input.
+char pendingTemporary[4096];
+
+// A mapped input cut short by another program faults when the missing pages are
+// touched: stop in order, with a message and nothing written.
+void OnInputFault(int) {
+    static const char kText[] = "kmdconvert: the input file was changed while it was read; nothing was written.\n";
+    if (pendingTemporary[0]) ::unlink(pendingTemporary);
+    ssize_t ignored = ::write(2, kText, sizeof kText - 1);
+    (void)ignored;
+    ::_exit(1);
+}
+
+void CatchInputFaults() {
+    static const bool installed = [] {
+        struct sigaction sa {};
+        sa.sa_handler = OnInputFault;
+        sigemptyset(&sa.sa_mask);
+        return ::sigaction(SIGBUS, &sa, nullptr) == 0;
+    }();
+    (void)installed;
+}
+
+}  // namespace
+
 std::optional<InputFile> InputFile::Open(const std::string& path) {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
@@ -28,6 +57,7 @@ std::optional<InputFile> InputFile::Open(const std::string& path) {
     if (f.size_ > 0) {
         void* p = ::mmap(nullptr, f.size_, PROT_READ, MAP_SHARED, fd, 0);
         if (p != MAP_FAILED) {
+            CatchInputFaults();
             f.data_ = static_cast<const std::uint8_t*>(p);
             f.mapped_ = true;
             ::madvise(p, f.size_, MADV_SEQUENTIAL);
@@ -154,6 +184,7 @@ void AtomicOutputFile::Discard() {
     fd_ = -1;
     if (!tmpName_.empty()) ::unlink(tmpName_.c_str());
     tmpName_.clear();
+    pendingTemporary[0] = 0;
 }
 
 bool AtomicOutputFile::Create() {
@@ -180,6 +211,7 @@ bool AtomicOutputFile::CreateNamed() {
         return false;
     }
     tmpName_ = name.data();
+    if (tmpName_.size() < sizeof pendingTemporary) std::memcpy(pendingTemporary, tmpName_.c_str(), tmpName_.size() + 1);
     // Same permissions as a newly created file.
     mode_t mask = ::umask(0);
     ::umask(mask);
@@ -220,6 +252,7 @@ bool AtomicOutputFile::Commit(std::string& error) {
     if (::close(fd) != 0) return fail(errno);
     if (::rename(tmpName_.c_str(), path_.c_str()) != 0) return fail(errno);
     tmpName_.clear();
+    pendingTemporary[0] = 0;
     return true;
 }
 

@@ -15,7 +15,7 @@ namespace kmd {
 // The reader tells it how far it has read; pages behind that are handed back to
 // the system (they are read again from the file should they be touched again),
 // so a large input does not stay resident as a whole.
-class InputFile : public ReadProgress {
+class InputFile final : public ReadProgress {
 public:
     // Nothing when the file cannot be opened, is not a regular file, or cannot
     // be read. An empty file gives an empty view.
@@ -50,7 +50,7 @@ private:
 // failure while writing is kept and reported by Commit (later bytes are
 // dropped), so that the caller can finish its work and report its own failures
 // first. A new file gets the permissions 0666 less the umask.
-class AtomicOutputFile : public ByteSink {
+class AtomicOutputFile final : public ByteSink {
 public:
     explicit AtomicOutputFile(std::string path);
     AtomicOutputFile(const AtomicOutputFile&) = delete;
