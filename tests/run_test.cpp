@@ -131,6 +131,17 @@ TEST_F(RunTest, FailuresExitOneAndLeaveNoOutput) {
     EXPECT_NE(noDir.err.find("Can not Open File"), std::string::npos);
 }
 
+TEST_F(RunTest, CheckConvertsInMemoryAndWritesNothing) {
+    Put(dir / "ok.KMD", Example());
+    Put(dir / "bad.KMD", Bytes::Legacy("9.8", "9.8", "KALDO").data);
+    Result ok = Run("--yes --check " + P("ok.KMD"));
+    EXPECT_EQ(ok.status, 0) << ok.err;
+    EXPECT_NE(ok.err.find("ok.KMD converts ("), std::string::npos) << ok.err;
+    EXPECT_EQ(Run("--yes --check " + P("ok.KMD") + " " + P("bad.KMD")).status, 1);
+    EXPECT_EQ(Run("--check").status, 2);
+    EXPECT_EQ(Entries(), 2u);
+}
+
 TEST_F(RunTest, OlderVersionsNeedYesWithoutATerminal) {
     Put(dir / "old.KMD", Bytes::Legacy("8.5", "8.5", "KALDO").data);
     Put(dir / "out.KMD", {1, 2, 3});

@@ -89,9 +89,30 @@ int RunConversion(const RunRequest& request) {
 
 namespace {
 
+// A sink that keeps nothing, counting what it is given.
+struct CountingSink final : ByteSink {
+    std::uint64_t bytes = 0;
+    void Put(std::span<const std::uint8_t> b) override { bytes += b.size(); }
+};
+
+}  // namespace
+
+int CheckConversion(const std::string& programName, const std::string& inputPath) {
+    auto input = OpenInputFile(inputPath);
+    if (!input) return kExitNotConverted;
+    CountingSink sink;
+    ConversionResult r = ConvertModelBytes(input->Bytes(), programName, inputPath, &sink, &*input);
+    if (r.status == kExitOk)
+        std::cerr << "kmdconvert: " << inputPath << " converts (" << sink.bytes << " bytes in the current layout)\n";
+    return r.status;
+}
+
+namespace {
+
 constexpr const char* kUsage =
     "Usage: kmdconvert [options] INPUT OUTPUT\n"
     "       kmdconvert [options] \"PRODUCT|ANY|INPUT|OUTPUT\"\n"
+    "       kmdconvert --check [options] INPUT...\n"
     "\n"
     "Converts a KALDO model file (.KMD) of version 7.0 to 9.74 to the current\n"
     "file layout (9.72). The output replaces OUTPUT only when the whole model was\n"
@@ -99,11 +120,13 @@ constexpr const char* kUsage =
     "\n"
     "Options:\n"
     "  -y, --yes         convert files older than 9.0 without asking\n"
+    "      --check       read and convert each INPUT in memory and report; write nothing\n"
     "      --product NAME  product name the file must carry (default KALDO)\n"
     "  -h, --help        show this help and exit\n"
     "      --version     show the version and exit\n"
     "\n"
-    "Exit status: 0 converted, 1 not converted (the reason is shown), 2 usage error.\n";
+    "Exit status: 0 converted (with --check: every INPUT converts), 1 not converted\n"
+    "(the reason is shown), 2 usage error.\n";
 
 int UsageError(const std::string& why) {
     if (!why.empty()) std::cerr << "kmdconvert: " << why << "\n";
@@ -114,7 +137,7 @@ int UsageError(const std::string& why) {
 }  // namespace
 
 int Main(int argc, char** argv) {
-    bool yes = false;
+    bool yes = false, check = false;
     std::optional<std::string> product;
     std::vector<std::string> operands;
     bool options_done = false;
@@ -132,6 +155,8 @@ int Main(int argc, char** argv) {
             return kExitOk;
         } else if (a == "-y" || a == "--yes") {
             yes = true;
+        } else if (a == "--check") {
+            check = true;
         } else if (a == "--product") {
             if (i + 1 >= argc) return UsageError("--product needs a name");
             product = argv[++i];
@@ -142,6 +167,15 @@ int Main(int argc, char** argv) {
         }
     }
     SetQuestionPolicy(yes ? QuestionPolicy::AnswerOk : QuestionPolicy::AskTerminal);
+
+    if (check) {
+        if (operands.empty()) return UsageError("--check needs an input file");
+        const std::string name = product ? TrimSpaces(*product) : std::string("KALDO");
+        int status = kExitOk;
+        for (const std::string& path : operands)
+            if (CheckConversion(name, path) != kExitOk) status = kExitNotConverted;
+        return status;
+    }
 
     std::optional<RunRequest> request;
     if (operands.size() == 1) {

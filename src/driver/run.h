@@ -48,6 +48,10 @@ ConversionResult ConvertModelBytes(std::span<const std::uint8_t> input, const st
 // Start-up, reading, writing. Returns the exit status.
 int RunConversion(const RunRequest& request);
 
+// Reads and converts the file without writing anything; on success says so
+// with the size of the current file. Returns the exit status of a conversion.
+int CheckConversion(const std::string& programName, const std::string& inputPath);
+
 // The program: options, operands, exit status.
 int Main(int argc, char** argv);
 

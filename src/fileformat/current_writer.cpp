@@ -98,6 +98,7 @@ void StreamingExport::WriteUpTo(std::size_t end) {
 }
 
 void StreamingExport::AfterStep(std::size_t i) {
+    if (i >= LegacyReadSteps().size()) return;
     const ReadStep& step = LegacyReadSteps()[i];
     if (step.writes == 0 && !step.release) return;
     WriteUpTo(next_ + std::size_t(step.writes));

@@ -431,7 +431,6 @@ public:
     void StreamTo(ByteSink& sink, std::size_t bufferSize = std::size_t(256) << 10) {
         sink_ = &sink;
         Flush();
-        // A fixed size, whatever the file holds: not charged to the budget.
         if (bufferSize > buf_.size()) {
             buf_.reserve(bufferSize);
             buf_.resize(bufferSize);
@@ -553,8 +552,8 @@ private:
         GrowTo(std::size_t(std::min(want, limit_)));
         return true;
     }
+    // Not charged to the memory budget: the output has its own bound (limit_).
     void GrowTo(std::size_t cap) {
-        ChargeMemory(cap - buf_.size());
         buf_.reserve(cap);
         buf_.resize(cap);
         SetFillLimit();
