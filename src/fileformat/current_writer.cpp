@@ -1,5 +1,6 @@
 #include "fileformat/current_writer.h"
 
+#include <algorithm>
 #include <new>
 
 #include "driver/messages.h"
@@ -13,13 +14,18 @@ void WriteHeaderRecord(Writer& out, const RunState& run) {
 
 namespace {
 
-void WriteTables(Writer& out, const Conversion& cv) {
-    WriteHeaderRecord(out, cv.run);
-    for (const WriteStep& step : CurrentWriteSteps()) {
-        out.SetTable(step.name);
-        step.fn(out, cv);
+// Writes the current-file steps first..end-1; the header record comes before step 0.
+void WriteSteps(Writer& out, const Conversion& cv, std::size_t first, std::size_t end) {
+    const auto steps = CurrentWriteSteps();
+    end = std::min(end, steps.size());
+    if (first == 0 && end > 0) WriteHeaderRecord(out, cv.run);
+    for (std::size_t i = first; i < end; ++i) {
+        out.SetTable(steps[i].name);
+        steps[i].fn(out, cv);
     }
 }
+
+void WriteTables(Writer& out, const Conversion& cv) { WriteSteps(out, cv, 0, CurrentWriteSteps().size()); }
 
 Writer CurrentWriter(std::size_t inputSize) {
     Writer out(Writer::Form::Current, inputSize ? OutputLimitFor(inputSize) : std::numeric_limits<std::uint64_t>::max());
@@ -81,17 +87,10 @@ ReadHooks StreamingExport::Hooks(ReadProgress* input) {
 }
 
 void StreamingExport::WriteUpTo(std::size_t end) {
-    if (!failure_.empty()) return;
-    const auto steps = CurrentWriteSteps();
+    if (!failure_.empty() || end <= next_) return;
     try {
-        if (!headerWritten_) {
-            headerWritten_ = true;
-            WriteHeaderRecord(out_, cv_.run);
-        }
-        for (; next_ < end && next_ < steps.size(); ++next_) {
-            out_.SetTable(steps[next_].name);
-            steps[next_].fn(out_, cv_);
-        }
+        WriteSteps(out_, cv_, next_, end);
+        next_ = end;
     } catch (const std::exception&) {
         failure_ = WriteFailureMessage(out_);
     }

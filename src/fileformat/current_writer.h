@@ -49,7 +49,6 @@ private:
     Conversion& cv_;
     Writer out_;
     std::size_t next_ = 0;  // next current-file step
-    bool headerWritten_ = false;
     std::string failure_;   // the writer's failure, shown by Finish
 };
 

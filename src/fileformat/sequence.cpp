@@ -40,18 +40,20 @@ void Release(Conversion& cv) {
 
 // The object records: later steps use the object counts (kept), and the
 // developed elevations of the oldest files the point and area records.
+template <class T>
+void DropRecords(Table<T>& table) {
+    std::vector<T>().swap(table.records);
+}
 void ReleaseObjectRecords(Conversion& cv) {
     ObjectData& o = cv.model.objects;
-    auto drop = [](auto& table) { decltype(table.records)().swap(table.records); };
-    drop(o.LineObjects);
+    DropRecords(o.LineObjects);
     if (cv.FileVersion <= kOldDevElevUpTo) return;
-    drop(o.PointObjects);
-    drop(o.AreaObjects);
+    DropRecords(o.PointObjects);
+    DropRecords(o.AreaObjects);
 }
 void ReleaseObjectsAndViews(Conversion& cv) {
-    ObjectData& o = cv.model.objects;
-    decltype(o.PointObjects.records)().swap(o.PointObjects.records);
-    decltype(o.AreaObjects.records)().swap(o.AreaObjects.records);
+    DropRecords(cv.model.objects.PointObjects);
+    DropRecords(cv.model.objects.AreaObjects);
     Release<&Model::views>(cv);
 }
 
