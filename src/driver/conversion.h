@@ -2,6 +2,7 @@
 // store, and the version of the legacy file being read.
 #pragma once
 
+#include "driver/report.h"
 #include "driver/run_state.h"
 #include "driver/units.h"
 #include "model/model.h"
@@ -15,6 +16,9 @@ struct Conversion {
     UnitsCatalogue units;
     Model model;
     double FileVersion = 0;  // version of the legacy file, set by the header reader
+    // What the conversion did, for the report; collected by readers and writers
+    // alike, so not part of the model.
+    mutable ConversionReport report;
 
     // Start-up: run state, units catalogue and default object records.
     void InitializeProgram();

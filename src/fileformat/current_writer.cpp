@@ -12,10 +12,8 @@ void WriteHeaderRecord(Writer& out, const RunState& run) {
     out(TrimSpaces(run.ProgramName), std::string(kCurrentVersionText), TrimSpaces(run.CurrentVersionText));
 }
 
-namespace {
-
-// Writes the current-file steps first..end-1; the header record comes before step 0.
-void WriteSteps(Writer& out, const Conversion& cv, std::size_t first, std::size_t end) {
+// The header record comes before step 0.
+void WriteCurrentSteps(Writer& out, const Conversion& cv, std::size_t first, std::size_t end) {
     const auto steps = CurrentWriteSteps();
     end = std::min(end, steps.size());
     if (first == 0 && end > 0) WriteHeaderRecord(out, cv.run);
@@ -25,7 +23,9 @@ void WriteSteps(Writer& out, const Conversion& cv, std::size_t first, std::size_
     }
 }
 
-void WriteTables(Writer& out, const Conversion& cv) { WriteSteps(out, cv, 0, CurrentWriteSteps().size()); }
+namespace {
+
+void WriteTables(Writer& out, const Conversion& cv) { WriteCurrentSteps(out, cv, 0, CurrentWriteSteps().size()); }
 
 Writer CurrentWriter(std::size_t inputSize) {
     Writer out(Writer::Form::Current, inputSize ? OutputLimitFor(inputSize) : std::numeric_limits<std::uint64_t>::max());
@@ -41,6 +41,7 @@ std::vector<std::uint8_t> WriteCurrentModelFile(const Conversion& cv, std::size_
     Writer out = CurrentWriter(inputSize);
     WriteTables(out, cv);
     if (notes) *notes = out.Notes();
+    cv.report.tables = out.Counts();
     return out.TakeBuffer();
 }
 
@@ -69,6 +70,7 @@ std::optional<std::vector<std::uint8_t>> ExportCurrentModel(const Conversion& cv
     try {
         out = CurrentWriter(inputSize);
         WriteTables(out, cv);
+        cv.report.tables = out.Counts();
         for (const std::string& note : out.Notes()) ShowMessage(note);
         return out.TakeBuffer();
     } catch (const std::exception&) {
@@ -89,7 +91,7 @@ ReadHooks StreamingExport::Hooks(ReadProgress* input) {
 void StreamingExport::WriteUpTo(std::size_t end) {
     if (!failure_.empty() || end <= next_) return;
     try {
-        WriteSteps(out_, cv_, next_, end);
+        WriteCurrentSteps(out_, cv_, next_, end);
         next_ = end;
     } catch (const std::exception&) {
         failure_ = WriteFailureMessage(out_);
@@ -117,6 +119,7 @@ bool StreamingExport::Finish() {
         ShowMessage(failure_);
         return false;
     }
+    cv_.report.tables = out_.Counts();
     for (const std::string& note : out_.Notes()) ShowMessage(note);
     return true;
 }

@@ -17,6 +17,10 @@ inline constexpr const char* kCurrentVersionText = "9.72";
 // Header record: trimmed product name, "9.72", trimmed CurrentVersionText.
 void WriteHeaderRecord(Writer& out, const RunState& run);
 
+// Writes the current-file steps first..end-1 (CurrentWriteSteps); step 0 starts
+// with the header record.
+void WriteCurrentSteps(Writer& out, const Conversion& cv, std::size_t first, std::size_t end);
+
 // The whole current file in memory. Throws FormatError when the model holds
 // data the current layout cannot express (a damaged input). With `inputSize`
 // (the legacy file's size) the buffer is grown once and the output may take at

@@ -154,6 +154,13 @@ struct FormatError : std::runtime_error {
     std::string Message() const;
 };
 
+// The record count of one table of a file.
+struct TableCount {
+    std::string table;
+    std::int64_t records = 0;
+    bool operator==(const TableCount&) const = default;
+};
+
 // One line for a failure that is a defect of the converter, not of the file.
 std::string InternalErrorMessage(std::string_view doing, std::string_view table, std::string_view what);
 
@@ -195,8 +202,23 @@ protected:
 // Reading: a bounds-checked cursor over the whole input.
 class Reader {
 public:
-    explicit Reader(std::span<const std::uint8_t> data, ReadProgress* progress = nullptr)
-        : data_(data), progress_(progress), nextReport_(progress ? kReportEvery : SIZE_MAX) {}
+    // AsHeld reads every field as the record holds it (the newest legacy
+    // layout); Current reads the current layout, each field form by its
+    // ReadCurrent (the inverse of its WriteCurrent).
+    enum class Form { AsHeld, Current };
+
+    explicit Reader(std::span<const std::uint8_t> data, ReadProgress* progress = nullptr, Form form = Form::AsHeld)
+        : data_(data), progress_(progress), nextReport_(progress ? kReportEvery : SIZE_MAX), form_(form) {}
+
+    Form CurrentForm() const { return form_; }
+    // Reads `v` as held, whatever the form (the empty element 0 of rebuilt arrays).
+    template <class T>
+    void AsHeld(T& v) {
+        const Form f = form_;
+        form_ = Form::AsHeld;
+        Field(v);
+        form_ = f;
+    }
 
     std::size_t Offset() const { return pos_; }
     std::size_t Remaining() const { return data_.size() - pos_; }
@@ -245,9 +267,37 @@ public:
         requires requires(Reader& r, T& v) { fields(r, v); }
     void Field(T& v) { fields(*this, v); }
 
-    // A field whose current form differs: read as held.
+    // A field whose current form differs: read as held, or in its current form.
     template <FieldForm W>
-    void Field(W& w) { Field(w.held); }
+    void Field(W& w) {
+        if (form_ == Form::AsHeld) {
+            Field(w.held);
+        } else if constexpr (requires { w.ReadCurrent(*this); }) {
+            w.ReadCurrent(*this);
+        } else {
+            throw std::logic_error("a field of table " + table_ + " has no current-layout reader");
+        }
+    }
+
+    // Header of a one-dimensional array with bounds 0..upper, each element
+    // taking at least `elementSize` bytes; returns upper.
+    std::uint32_t ArrayHeader0(std::size_t elementSize) {
+        const std::size_t at = pos_;
+        const auto ndims = Get<std::int16_t>();
+        const auto count = Get<std::uint32_t>();
+        const auto lower = Get<std::int32_t>();
+        if (ndims != 1 || lower != 0 || count == 0)
+            FailAt(at, "expected an array with bounds 0 to n, found " + std::to_string(ndims) + " dimension(s), " +
+                           std::to_string(count) + " element(s) from " + std::to_string(lower));
+        CheckCount(count, elementSize, "array length");
+        return count - 1;
+    }
+    // The same for an array whose upper bound the record gives.
+    void ArrayHeader0(std::size_t elementSize, std::int64_t upper) {
+        const std::size_t at = pos_;
+        if (ArrayHeader0(elementSize) != upper)
+            FailAt(at, "array length does not match its count " + std::to_string(upper));
+    }
 
     template <class T>
         requires is_scalar_v<T>
@@ -306,6 +356,7 @@ private:
     std::string table_;
     ReadProgress* progress_;
     std::size_t nextReport_;
+    Form form_;
 };
 
 // ---------------------------------------------------------------------------
@@ -349,6 +400,14 @@ std::size_t MinEncodedSize() {
     return size;
 }
 
+// Fewest bytes a value takes in the current layout, as far as it is known
+// without walking its field forms: exact for plain values, 1 otherwise.
+template <class T>
+constexpr std::size_t CurrentMinSize() {
+    if constexpr (is_scalar_v<T>) return sizeof(T);
+    else return 1;
+}
+
 template <class T>
 void Reader::Field(DynArray<T>& a) {
     std::size_t at = pos_;
@@ -360,7 +419,7 @@ void Reader::Field(DynArray<T>& a) {
     Need(std::size_t(ndims) * 8);
     std::uint64_t total = 1;
     bool saturated = false, empty = false;
-    const std::size_t elem = MinEncodedSize<T>();
+    const std::size_t elem = form_ == Form::Current ? CurrentMinSize<T>() : MinEncodedSize<T>();
     if (ndims > 2) ChargeMemory(std::size_t(ndims) * sizeof(ArrayDim));
     ArrayDims dims;
     for (std::int16_t k = 0; k < ndims; ++k) {
@@ -465,6 +524,9 @@ public:
     // A remark for the user, shown once the whole file is written.
     void Note(std::string text) { notes_.push_back(std::move(text)); }
     const std::vector<std::string>& Notes() const { return notes_; }
+    // The record count of a table written, for the report.
+    void CountTable(std::string_view name, std::int64_t records) { counts_.push_back({std::string(name), records}); }
+    const std::vector<TableCount>& Counts() const { return counts_; }
 
     template <class... Ts>
     void operator()(const Ts&... vs) { (Field(vs), ...); }
@@ -570,6 +632,7 @@ private:
     Form form_;
     std::uint64_t limit_;
     std::vector<std::string> notes_;
+    std::vector<TableCount> counts_;
 };
 
 // ---------------------------------------------------------------------------
@@ -590,6 +653,12 @@ struct ZeroBasedGroup {
         out.Field(T{});
         out.WriteElements(std::span<const T>(held));
     }
+    void ReadCurrent(Reader& in) const {
+        in.ArrayHeader0(CurrentMinSize<T>(), N);
+        T empty{};
+        in.Field(empty);
+        for (T& e : held) in.Field(e);
+    }
 };
 template <class T, std::size_t N>
 ZeroBasedGroup<T, N> ZeroBased(std::array<T, N>& a) { return {a}; }
@@ -607,6 +676,13 @@ struct ZeroBasedRowsGroup {
         for (std::size_t i = 0; i < Rows; ++i)
             for (std::size_t j = 0; j < Cols; ++j) out.Field(held[Rows * j + i]);
     }
+    void ReadCurrent(Reader& in) const {
+        in.ArrayHeader0(CurrentMinSize<T>(), Rows * Cols);
+        T empty{};
+        in.Field(empty);
+        for (std::size_t i = 0; i < Rows; ++i)
+            for (std::size_t j = 0; j < Cols; ++j) in.Field(held[Rows * j + i]);
+    }
 };
 template <std::size_t Rows, std::size_t Cols, class T, std::size_t N>
     requires(N == Rows * Cols)
@@ -620,6 +696,18 @@ template <class T>
 void WriteEmptyElement(Writer& out) {
     if constexpr (requires { T::WriteEmptyCurrent(out); }) T::WriteEmptyCurrent(out);
     else out.AsHeld(T{});
+}
+
+// Reads element 0 as WriteEmptyElement writes it (`static void
+// ReadEmptyCurrent(Reader&)` where the record gives WriteEmptyCurrent).
+template <class T>
+void ReadEmptyElement(Reader& in) {
+    if constexpr (requires { T::ReadEmptyCurrent(in); }) {
+        T::ReadEmptyCurrent(in);
+    } else {
+        T empty{};
+        in.AsHeld(empty);
+    }
 }
 
 // A dynamic array rebuilt with bounds 0..count, `count` being another field of
@@ -648,6 +736,14 @@ struct CountedArray {
         WriteEmptyElement<T>(out);
         if (count > 0) out.WriteElements(std::span<const T>(held.Find(1), std::size_t(count)));
     }
+    // Read back with bounds 1..count.
+    void ReadCurrent(Reader& in) const {
+        if (count < 0) in.Fail(std::string(what) + ": negative element count " + std::to_string(count));
+        in.ArrayHeader0(CurrentMinSize<T>(), std::int64_t(count));
+        ReadEmptyElement<T>(in);
+        held = DynArray<T>::Sized(1, count);
+        for (T& e : held.items) in.Field(e);
+    }
 };
 template <class T, class Count>
 CountedArray<T, Count> Counted(DynArray<T>& a, Count&& count, const char* what) {
@@ -660,6 +756,7 @@ struct NotWrittenField {
     using IsFieldForm = void;
     T& held;
     void WriteCurrent(Writer&) const {}
+    void ReadCurrent(Reader&) const {}
 };
 template <class T>
 NotWrittenField<T> NotWritten(T& v) { return {v}; }

@@ -24,6 +24,8 @@ struct ReadStep {
 struct WriteStep {
     const char* name;
     WriteStepFn fn;
+    // Reads what fn wrote back into the model (the current-layout reader).
+    ReadStepFn readBack = nullptr;
 };
 
 // The legacy file's tables, in file order (28 steps).

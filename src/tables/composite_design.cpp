@@ -67,7 +67,7 @@ void ReadEnvelopes(Reader& in, Conversion& cv, std::int32_t count) {
 void ReadCompositeDesign(Reader& in, Conversion& cv) {
     CompositeDesignData& d = cv.model.composite;
     in.SetTable(kPreferencesTable);
-    ReadRecord(in, cv, LayoutFor<CompositePreferences>(kCompositePreferenceLayouts, cv.FileVersion), d.Preferences);
+    ReadRecord(in, cv, LayoutFor<CompositePreferences>(kCompositePreferenceLayouts, cv, in.Table()), d.Preferences);
     in(d.EnvelopesPresent, d.StatusFlag);
 
     const bool hasCode = !d.Preferences.CodeName.empty();

@@ -96,7 +96,7 @@ void ReadEnvelopes(Reader& in, Conversion& cv) {
 void ReadConcreteDesign(Reader& in, Conversion& cv) {
     ConcreteDesignData& d = cv.model.concrete;
     in.SetTable(kPreferencesTable);
-    ReadRecord(in, cv, LayoutFor<ConcretePreferences>(kConcretePreferenceLayouts, cv.FileVersion), d.Preferences);
+    ReadRecord(in, cv, LayoutFor<ConcretePreferences>(kConcretePreferenceLayouts, cv, in.Table()), d.Preferences);
     in(d.EnvelopesPresent, d.StatusFlag);
     ReadTable(in, cv, d.ConcreteData, kConcreteOverwriteLayouts);
     if (d.EnvelopesPresent != 0) ReadEnvelopes(in, cv);

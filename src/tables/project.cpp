@@ -58,7 +58,7 @@ constexpr Layout<ExtendedRecord> kExtendedLayouts[] = {
 // Reads one record in the layout of the file's version, and checks it.
 template <class Rec, std::size_t N>
 void ReadSingle(Reader& in, const Conversion& cv, Rec& rec, const Layout<Rec> (&layouts)[N]) {
-    ReadRecord(in, cv, LayoutFor(std::span<const Layout<Rec>>(layouts), cv.FileVersion), rec);
+    ReadRecord(in, cv, LayoutFor(std::span<const Layout<Rec>>(layouts), cv, in.Table()), rec);
 }
 
 // Reads one record of the newest layout, and checks it.

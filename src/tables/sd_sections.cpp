@@ -21,7 +21,7 @@ constexpr Layout<SDSectionRecord> kSDSectionLayouts[] = {
 // Each record is repaired (linked point counts) between reading and its check.
 void ReadSDSectionTables(Reader& in, Conversion& cv) {
     auto& t = cv.model.sdSections.SDSection;
-    const Layout<SDSectionRecord>& layout = LayoutFor<SDSectionRecord>(kSDSectionLayouts, cv.FileVersion);
+    const Layout<SDSectionRecord>& layout = LayoutFor<SDSectionRecord>(kSDSectionLayouts, cv, t.name);
     if (!ReadTableCount(in, cv, t, layout.minSize())) return;
     // Point arrays that the repair lengthens are filled with zeros: never more
     // elements than the file has bytes.

@@ -86,7 +86,7 @@ void ReadSteelDesign(Reader& in, Conversion& cv) {
     if (v > kNoLateralBraceUpTo) ReadTable(in, cv, d.FLateralBrace);
 
     in.SetTable(kPreferencesTable);
-    ReadRecord(in, cv, LayoutFor<SteelPreferences>(kSteelPreferenceLayouts, v), d.Preferences);
+    ReadRecord(in, cv, LayoutFor<SteelPreferences>(kSteelPreferenceLayouts, cv, in.Table()), d.Preferences);
     in(d.EnvelopesPresent, d.StatusFlag);
 
     const bool hasCode = !d.Preferences.CodeName.empty();

@@ -31,7 +31,7 @@ void ReadStories(Reader& in, Conversion& cv) {
     if (diaphragms < 0)
         in.FailAt(countAt, "stories need their per-diaphragm values, but the diaphragm count is negative (" +
                                std::to_string(diaphragms) + ")");
-    const auto& layout = LayoutFor(std::span<const Layout<StoryRecord>>(kStoryLayouts), cv.FileVersion);
+    const auto& layout = LayoutFor(std::span<const Layout<StoryRecord>>(kStoryLayouts), cv, t.name);
     const std::int64_t records = std::int64_t(t.count) + 1;
     in.CheckCount(records, layout.minSize());
     cv.model.AllocateObjectTable(t.name, std::int32_t(records), t.capacity);

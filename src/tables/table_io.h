@@ -77,6 +77,18 @@ const Layout<Rec>& LayoutFor(std::span<const Layout<Rec>> layouts, double v) {
     return layouts.back();
 }
 
+// The same for the file being converted; the report notes the layout taken.
+template <class Rec>
+const Layout<Rec>& LayoutFor(std::span<const Layout<Rec>> layouts, const Conversion& cv, std::string_view table) {
+    const Layout<Rec>& l = LayoutFor(layouts, cv.FileVersion);
+    if (layouts.size() > 1) {
+        const std::size_t i = std::size_t(&l - layouts.data());
+        cv.report.Layout(table, int(i + 1), int(layouts.size()),
+                         i ? layouts[i - 1].upTo : -std::numeric_limits<double>::infinity(), l.upTo);
+    }
+    return l;
+}
+
 // Allocates records for the table's count by its name and allocator.
 template <class Rec>
 void AllocateRecords(Conversion& cv, Table<Rec>& t) {
@@ -116,7 +128,7 @@ void ReadRecord(Reader& in, const Conversion& cv, const Layout<Rec>& layout, Rec
 // Reads a table whose records have the layouts `layouts` (oldest first).
 template <class Rec, std::size_t N>
 void ReadTable(Reader& in, Conversion& cv, Table<Rec>& t, const Layout<Rec> (&layouts)[N]) {
-    const Layout<Rec>& layout = LayoutFor(std::span<const Layout<Rec>>(layouts), cv.FileVersion);
+    const Layout<Rec>& layout = LayoutFor(std::span<const Layout<Rec>>(layouts), cv, t.name);
     if (!ReadTableCount(in, cv, t, layout.minSize())) return;
     for (std::int32_t i = 1; i <= t.count; ++i) ReadRecord(in, cv, layout, t[i]);
 }
@@ -142,7 +154,7 @@ template <class Rec, std::size_t N>
 std::int32_t SkipTable(Reader& in, const Conversion& cv, std::string_view name, const Layout<Rec> (&layouts)[N]) {
     in.SetTable(name);
     const std::int32_t count = in.I32();
-    SkipRecords(in, cv, LayoutFor(std::span<const Layout<Rec>>(layouts), cv.FileVersion), count);
+    SkipRecords(in, cv, LayoutFor(std::span<const Layout<Rec>>(layouts), cv, name), count);
     return count;
 }
 
@@ -157,8 +169,26 @@ void ReadTable(Reader& in, Conversion& cv, Table<Rec>& t) {
 template <class Rec>
 void WriteTable(Writer& out, const Table<Rec>& t) {
     out.SetTable(t.name);
+    out.CountTable(t.name, t.count);
     out.I32(t.count);
     for (std::int32_t i = 1; i <= t.count; ++i) out(t[i]);
+}
+
+// Reads a table of the current file back, as WriteTable wrote it.
+template <class Rec>
+void ReadCurrentTable(Reader& in, Conversion& cv, Table<Rec>& t) {
+    in.SetTable(t.name);
+    t.count = in.I32();
+    cv.report.tables.push_back({t.name, t.count});
+    if (t.count <= 0) return;
+    in.CheckCount(t.count, CurrentMinSize<Rec>());
+    if (t.kind == Allocator::Output) {
+        t.Reallocate(t.count);
+        t.capacity = t.count;
+    } else {
+        AllocateRecords(cv, t);
+    }
+    for (std::int32_t i = 1; i <= t.count; ++i) in(t[i]);
 }
 
 }  // namespace kmd

@@ -104,8 +104,8 @@ constexpr Layout<WallLegacyList1Record> kList1Layouts[] = {
 };
 
 template <class Rec, std::size_t N>
-const Layout<Rec>& LayoutOf(const Layout<Rec> (&layouts)[N], double v) {
-    return LayoutFor(std::span<const Layout<Rec>>(layouts), v);
+const Layout<Rec>& LayoutOf(const Layout<Rec> (&layouts)[N], const Conversion& cv, std::string_view table) {
+    return LayoutFor(std::span<const Layout<Rec>>(layouts), cv, table);
 }
 
 // One design data record per section, in an output table sized to the count
@@ -113,7 +113,7 @@ const Layout<Rec>& LayoutOf(const Layout<Rec> (&layouts)[N], double v) {
 template <class Rec, std::size_t N>
 void ReadDesignData(Reader& in, Conversion& cv, Table<Rec>& t, std::int32_t count, bool kept,
                     const Layout<Rec> (&layouts)[N]) {
-    const Layout<Rec>& layout = LayoutOf(layouts, cv.FileVersion);
+    const Layout<Rec>& layout = LayoutOf(layouts, cv, t.name);
     in.SetTable(t.name);
     if (!kept) return SkipRecords(in, cv, layout, count);
     in.CheckCount(count, layout.minSize());
@@ -126,7 +126,7 @@ void ReadDesignData(Reader& in, Conversion& cv, Table<Rec>& t, std::int32_t coun
 // were read in the newest layout (older ones are dropped).
 template <class Rec, std::size_t N>
 bool ReadEnvelopes(Reader& in, Conversion& cv, Grid<Rec>& g, std::int32_t count, const Layout<Rec> (&layouts)[N]) {
-    const Layout<Rec>& layout = LayoutOf(layouts, cv.FileVersion);
+    const Layout<Rec>& layout = LayoutOf(layouts, cv, g.name);
     in.SetTable(g.name);
     in.CheckCount(2 * std::int64_t(count), layout.minSize());
     cv.model.AllocateOutputGrid(g.name, count, 2);
@@ -139,7 +139,7 @@ bool ReadEnvelopes(Reader& in, Conversion& cv, Grid<Rec>& g, std::int32_t count,
 // times their bytes in the file: every layout is read and dropped. Returns
 // whether they were in the newest layout.
 bool SkipWallEnvelopes(Reader& in, const Conversion& cv, std::int32_t count) {
-    const Layout<WallEnvelopeRecord>& layout = LayoutOf(kWallEnvelopeLayouts, cv.FileVersion);
+    const Layout<WallEnvelopeRecord>& layout = LayoutOf(kWallEnvelopeLayouts, cv, "WallEnvelopes");
     in.SetTable("WallEnvelopes");
     SkipRecords(in, cv, layout, 2 * std::int64_t(count));
     return layout.upTo == std::numeric_limits<double>::infinity();
@@ -149,7 +149,7 @@ bool SkipWallEnvelopes(Reader& in, const Conversion& cv, std::int32_t count) {
 template <class Rec, std::size_t N>
 void ReadList(Reader& in, const Conversion& cv, DynArray<Rec>& list, const char* name,
               const Layout<Rec> (&layouts)[N]) {
-    const Layout<Rec>& layout = LayoutOf(layouts, cv.FileVersion);
+    const Layout<Rec>& layout = LayoutOf(layouts, cv, name);
     in.SetTable(name);
     const std::int32_t count = in.I32();
     list = {};
@@ -176,7 +176,7 @@ void ReadWallDesign(Reader& in, Conversion& cv) {
     ReadTable(in, cv, d.WallSpand);
 
     in.SetTable(kPreferencesTable);
-    ReadRecord(in, cv, LayoutOf(kPreferenceLayouts, v), d.Preferences);
+    ReadRecord(in, cv, LayoutOf(kPreferenceLayouts, cv, kPreferencesTable), d.Preferences);
     in(d.EnvelopesPresent, d.DesignDataPresent);
     const std::int16_t envelopesRead = d.EnvelopesPresent;
 
@@ -216,7 +216,7 @@ void ReadWallDesign(Reader& in, Conversion& cv) {
     d.Settings = ResetWallDesignSettings(StoryCount(cv));
     if (v > kNoWallSettingsUpTo) {
         in.SetTable(kSettingsTable);
-        ReadRecord(in, cv, LayoutOf(kSettingsLayouts, v), d.Settings);
+        ReadRecord(in, cv, LayoutOf(kSettingsLayouts, cv, kSettingsTable), d.Settings);
     }
     if (v > kNoWallListsUpTo) {
         ReadList(in, cv, d.List1, "wall list 1", kList1Layouts);
