@@ -8,6 +8,7 @@
 
 #include "driver/run.h"
 #include "support/bytes.h"
+#include "support/json.h"
 #include "tools/example_sections.h"
 
 namespace fs = std::filesystem;
@@ -18,6 +19,7 @@ namespace {
 struct Result {
     int status;
     std::string err;
+    std::string out;
 };
 
 class RunTest : public ::testing::Test {
@@ -33,11 +35,13 @@ protected:
 
     // Runs the program with the shell-quoted arguments; standard input is not a terminal.
     Result Run(const std::string& args) {
-        std::string errFile = (dir / "stderr.txt").string();
-        std::string cmd = std::string(KMDCONVERT_EXE) + " " + args + " </dev/null >/dev/null 2>" + errFile;
+        std::string errFile = (dir / "stderr.txt").string(), outFile = (dir / "stdout.txt").string();
+        std::string cmd = "cd '" + dir.string() + "' && " + KMDCONVERT_EXE + " " + args + " </dev/null >" + outFile +
+                          " 2>" + errFile;
         int raw = std::system(cmd.c_str());
-        Result r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(errFile)};
+        Result r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(errFile), Slurp(outFile)};
         fs::remove(errFile);
+        fs::remove(outFile);
         return r;
     }
     static std::string Slurp(const fs::path& p) {
@@ -45,12 +49,16 @@ protected:
         return std::string(std::istreambuf_iterator<char>(f), {});
     }
     void Put(const fs::path& p, const std::vector<std::uint8_t>& b) {
+        fs::create_directories(p.parent_path());
         std::ofstream f(p, std::ios::binary);
         f.write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
     }
-    static std::vector<std::uint8_t> Example() {
+    static std::vector<std::uint8_t> Example(const char* version = nullptr, std::uint64_t seed = 1) {
         kmd::Writer out;
-        kmd::example::WriteExampleLegacyFile(out);
+        kmd::example::ExampleOptions o;
+        if (version) o.versionText = version;
+        o.seed = seed;
+        kmd::example::WriteExampleLegacyFile(out, o);
         return out.TakeBuffer();
     }
     std::string P(const char* name) { return "'" + (dir / name).string() + "'"; }
@@ -150,6 +158,111 @@ TEST_F(RunTest, OlderVersionsNeedYesWithoutATerminal) {
     EXPECT_NE(r.err.find("file is being opened in Version"), std::string::npos);
     EXPECT_NE(r.err.find("--yes"), std::string::npos);
     EXPECT_EQ(Slurp(dir / "out.KMD"), std::string("\x01\x02\x03", 3));  // untouched
+}
+
+// 200 files of ten versions in nested folders, one damaged and one already in
+// the current layout, converted four at a time.
+TEST_F(RunTest, BatchConvertsNestedFoldersInParallelWithASummary) {
+    const char* versions[] = {"7.0", "7.5", "7.985", "8.0151", "8.3", "8.5", "8.9", "9.0015", "9.5", "9.74"};
+    for (int i = 0; i < 198; ++i)
+        Put(dir / "in" / ("v" + std::to_string(i % 10)) / (i % 3 ? "deep" : ".") / ("m" + std::to_string(i) + ".KMD"),
+            Example(versions[i % 10], std::uint64_t(i)));
+    auto bad = Example("8.5");
+    bad.resize(bad.size() / 2);
+    Put(dir / "in" / "bad.kmd", bad);
+    Put(dir / "current.KMD", Example());
+    ASSERT_EQ(Run("--yes current.KMD in/v9/current.Kmd").status, 0);
+    Put(dir / "in" / "notes.txt", {1});
+
+    Result r = Run("--yes -r -j 4 --out-dir out in");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("kmdconvert: 200 files: 198 converted, 1 skipped (1 already current), 1 failed\n"
+                         "  failed: in/bad.kmd: Corrupt or truncated model file"),
+              std::string::npos)
+        << r.err;
+    ASSERT_EQ(Run("--yes in/v3/deep/m13.KMD conv13.KMD").status, 0);
+    EXPECT_EQ(Slurp(dir / "out" / "v3" / "deep" / "m13.KMD"), Slurp(dir / "conv13.KMD"));
+    EXPECT_FALSE(fs::exists(dir / "out" / "bad.kmd"));
+    EXPECT_FALSE(fs::exists(dir / "out" / "v9" / "current.Kmd"));
+
+    // Up to date now, unless forced; without -r only the top folder.
+    EXPECT_NE(Run("--yes -r --out-dir=out in").err.find("200 files: 0 converted, 199 skipped (1 already current), 1 failed"),
+              std::string::npos);
+    EXPECT_NE(Run("--yes -r --force -j2 --out-dir out in").err.find("198 converted"), std::string::npos);
+    EXPECT_NE(Run("--yes --out-dir out in").err.find("1 files: 0 converted, 0 skipped (0 already current), 1 failed"),
+              std::string::npos);
+    EXPECT_EQ(Run("--yes --out-dir out in/v1").status, 0);
+}
+
+TEST_F(RunTest, InPlaceKeepsTheOriginalBesideIt) {
+    Put(dir / "a.KMD", Example("8.5"));
+    Put(dir / "b.KMD", Example("9.5"));
+    const std::string original = Slurp(dir / "a.KMD");
+    Result r = Run("--yes --in-place a.KMD b.KMD");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Slurp(dir / "a.KMD.bak"), original);
+    EXPECT_NE(Slurp(dir / "a.KMD"), original);
+    EXPECT_NE(Run("--yes --in-place a.KMD").err.find("1 skipped (1 already current)"), std::string::npos);
+    EXPECT_EQ(Run("--yes --in-place --no-backup c.KMD").status, 1);
+    Put(dir / "c.KMD", Example("7.5"));
+    EXPECT_EQ(Run("--yes --in-place --no-backup c.KMD").status, 0);
+    EXPECT_FALSE(fs::exists(dir / "c.KMD.bak"));
+    EXPECT_EQ(Run("--in-place --out-dir x a.KMD").status, 2);
+}
+
+TEST_F(RunTest, JsonReportOfAnOlderAndANewerFile) {
+    Put(dir / "in" / "old.KMD", Example("7.5"));
+    Put(dir / "in" / "new.KMD", Example("9.5"));
+    Result r = Run("--yes --out-dir out --report rep.json --report-format json in");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto report = kmdtest::Json::Parse(Slurp(dir / "rep.json"));
+    const auto& files = report["files"];
+    ASSERT_EQ(files.items.size(), 2u);
+    const auto& nw = files[0];
+    const auto& old = files[1];
+    EXPECT_EQ(old["input"].string, "in/old.KMD");
+    EXPECT_EQ(old["output"].string, "out/old.KMD");
+    EXPECT_EQ(old["status"].string, "converted");
+    EXPECT_EQ(old["version_text"].string, "7.5");
+    EXPECT_EQ(old["version"].number, 7.5);
+    EXPECT_EQ(nw["version"].number, 9.5);
+    auto find = [](const kmdtest::Json& list, const char* key, const std::string& name) -> const kmdtest::Json* {
+        for (const auto& item : list.items)
+            if (item[key].string == name) return &item;
+        return nullptr;
+    };
+    const auto* stories = find(old["layouts"], "table", "Story");
+    ASSERT_TRUE(stories);
+    EXPECT_EQ((*stories)["form"].number, 1);
+    EXPECT_EQ((*stories)["range"].string, "at most 7.985");
+    ASSERT_TRUE(find(nw["layouts"], "table", "Story"));
+    EXPECT_EQ((*find(nw["layouts"], "table", "Story"))["range"].string, "above 7.985");
+    ASSERT_TRUE(find(old["tables"], "table", "Story"));
+    EXPECT_GT((*find(old["tables"], "table", "Story"))["records"].number, 0);
+    EXPECT_TRUE(find(old["dropped"], "what", "window records"));
+    EXPECT_FALSE(old["filled"].items.empty());
+    EXPECT_EQ(old["tables"].items.size(), nw["tables"].items.size());
+}
+
+TEST_F(RunTest, InspectAndVerify) {
+    Put(dir / "old.KMD", Example("8.3"));
+    Result v = Run("--yes --verify old.KMD new.KMD");
+    ASSERT_EQ(v.status, 0) << v.err;
+    Result legacy = Run("--yes inspect --json old.KMD"), current = Run("inspect --json new.KMD");
+    ASSERT_EQ(legacy.status, 0) << legacy.err;
+    ASSERT_EQ(current.status, 0) << current.err;
+    const auto a = kmdtest::Json::Parse(legacy.out)["files"][0], b = kmdtest::Json::Parse(current.out)["files"][0];
+    EXPECT_EQ(a["layout"].string, "legacy");
+    EXPECT_EQ(b["layout"].string, "current");
+    EXPECT_EQ(b["version_text"].string, "9.72");
+    ASSERT_EQ(a["tables"].items.size(), b["tables"].items.size());
+    for (std::size_t i = 0; i < a["tables"].items.size(); ++i) {
+        EXPECT_EQ(a["tables"][i]["table"].string, b["tables"][i]["table"].string);
+        EXPECT_EQ(a["tables"][i]["records"].number, b["tables"][i]["records"].number);
+    }
+    Result text = Run("-v --yes old.KMD again.KMD");
+    EXPECT_NE(text.err.find("legacy file of KALDO, version 8.3"), std::string::npos) << text.err;
+    EXPECT_NE(text.err.find("  records:\n"), std::string::npos);
 }
 
 TEST(ArgumentString, SplitAndTrim) {

@@ -32,8 +32,9 @@ const std::map<std::int32_t, const char*>& StringTable() {
 
 constexpr const char* kTitle = "KALDO";
 
-QuestionPolicy g_policy = QuestionPolicy::AskTerminal;
-std::function<void(const std::string&, const std::string&)> g_sink;
+thread_local QuestionPolicy g_policy = QuestionPolicy::AskTerminal;
+thread_local MessageSink g_sink;
+thread_local QuestionHandler g_ask;
 
 void Emit(const std::string& text) {
     if (g_sink) {
@@ -71,18 +72,50 @@ void ShowMessage(const std::string& text, MessageStyle) { Emit(text); }
 
 void SetQuestionPolicy(QuestionPolicy p) { g_policy = p; }
 
-void SetMessageSink(std::function<void(const std::string&, const std::string&)> sink) { g_sink = std::move(sink); }
+void SetQuestionHandler(QuestionHandler ask) { g_ask = std::move(ask); }
+
+void SetMessageSink(MessageSink sink) { g_sink = std::move(sink); }
+
+ScopedMessages::ScopedMessages(MessageSink sink, QuestionHandler ask)
+    : sink_(std::move(g_sink)), ask_(std::move(g_ask)), policy_(g_policy) {
+    g_sink = std::move(sink);
+    g_ask = std::move(ask);
+    g_policy = QuestionPolicy::AskTerminal;
+}
+
+ScopedMessages::~ScopedMessages() {
+    g_sink = std::move(sink_);
+    g_ask = std::move(ask_);
+    g_policy = policy_;
+}
+
+namespace {
+
+void EmitUnanswered(const std::string& text) {
+    Emit(text);
+    Emit("No answer can be read from the terminal, so the conversion is cancelled. "
+         "Pass --yes to convert files of older versions without being asked.");
+}
+
+}  // namespace
 
 bool AskOkCancel(const std::string& text) {
     // Answered before it is asked (--yes): nothing to show.
     if (g_policy == QuestionPolicy::AnswerOk) return true;
-    Emit(text);
-    if (g_sink || !isatty(STDIN_FILENO)) {
-        Emit("No answer can be read from the terminal, so the conversion is cancelled. "
-             "Pass --yes to convert files of older versions without being asked.");
+    if (g_ask) return g_ask(text);
+    if (g_sink) {  // messages are collected: nobody to ask
+        EmitUnanswered(text);
         return false;
     }
-    std::cerr << "Convert this file? [y/N] " << std::flush;
+    return AskOnTerminal(text);
+}
+
+bool AskOnTerminal(const std::string& text) {
+    if (!isatty(STDIN_FILENO)) {
+        EmitUnanswered(text);
+        return false;
+    }
+    std::cerr << kTitle << ": " << TerminalText(text) << "\nConvert this file? [y/N] " << std::flush;
     std::string answer;
     if (!std::getline(std::cin, answer)) return false;
     return answer == "y" || answer == "Y" || answer == "yes" || answer == "Yes" || answer == "YES";

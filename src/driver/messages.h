@@ -24,14 +24,37 @@ void ShowMessage(const std::string& text, MessageStyle style = MessageStyle::Exc
 enum class QuestionPolicy { AnswerOk, AskTerminal };
 
 // Returns true for OK. With AnswerOk nothing is shown. With AskTerminal the
-// question is shown and the answer read from standard input when it is a
-// terminal; otherwise the answer is Cancel.
+// question goes to the question handler when one is set; otherwise it is shown
+// and the answer read from standard input when it is a terminal, else Cancel.
 bool AskOkCancel(const std::string& text);
 
+// Shows the question on standard error and reads y/N from standard input;
+// Cancel when standard input is not a terminal.
+bool AskOnTerminal(const std::string& text);
+
+// The settings below belong to the calling thread: each conversion has its own.
 void SetQuestionPolicy(QuestionPolicy p);
+using QuestionHandler = std::function<bool(const std::string& text)>;
+void SetQuestionHandler(QuestionHandler ask);
 
 // Redirects messages (for tests); an empty function restores standard error.
-void SetMessageSink(std::function<void(const std::string& title, const std::string& text)> sink);
+using MessageSink = std::function<void(const std::string& title, const std::string& text)>;
+void SetMessageSink(MessageSink sink);
+
+// Sink and question handler for one scope of the calling thread; the previous
+// ones come back at its end.
+class ScopedMessages {
+public:
+    ScopedMessages(MessageSink sink, QuestionHandler ask);
+    ~ScopedMessages();
+    ScopedMessages(const ScopedMessages&) = delete;
+    ScopedMessages& operator=(const ScopedMessages&) = delete;
+
+private:
+    MessageSink sink_;
+    QuestionHandler ask_;
+    QuestionPolicy policy_;
+};
 
 // Text as shown on a terminal: the CR LF pairs of composed messages become line breaks.
 std::string TerminalText(const std::string& text);

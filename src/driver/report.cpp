@@ -25,7 +25,8 @@ void ConversionReport::Layout(std::string_view table, int form, int forms, doubl
     layouts.push_back({std::string(table), form, forms, above, atMost});
 }
 
-void ConversionReport::Drop(std::string_view what, std::int64_t records) {
+void ConversionReport::Drop(std::string_view what, std::int64_t records, bool evenIfNone) {
+    if (records <= 0 && !evenIfNone) return;
     if (records < 0) records = 0;
     for (DroppedData& d : dropped)
         if (d.what == what) {
@@ -39,15 +40,14 @@ void ConversionReport::Fill(std::string text) {
     if (std::find(filled.begin(), filled.end(), text) == filled.end()) filled.push_back(std::move(text));
 }
 
-std::string DescribeLayout(const LayoutTaken& l) {
-    std::string s = "form " + std::to_string(l.form) + " of " + std::to_string(l.forms);
+std::string LayoutRange(const LayoutTaken& l) {
     const bool low = std::isfinite(l.above), high = std::isfinite(l.atMost);
-    if (!low && !high) return s + " (every version)";
-    s += " (";
+    if (!low && !high) return "every version";
+    std::string s;
     if (low) s += "above " + VersionText(l.above);
     if (low && high) s += ", ";
     if (high) s += "at most " + VersionText(l.atMost);
-    return s + ")";
+    return s;
 }
 
 }  // namespace kmd

@@ -38,11 +38,12 @@ struct ConversionReport {
 
     // The layout of a table with `forms` layouts, the last one open-ended.
     void Layout(std::string_view table, int form, int forms, double above, double atMost);
-    void Drop(std::string_view what, std::int64_t records);
+    // Nothing is noted for no records, unless `evenIfNone` (their number unknown).
+    void Drop(std::string_view what, std::int64_t records, bool evenIfNone = false);
     void Fill(std::string text);
 };
 
-// "form 2 of 3 (above 8.005, at most 8.105)"
-std::string DescribeLayout(const LayoutTaken& l);
+// "above 8.005, at most 8.105"
+std::string LayoutRange(const LayoutTaken& l);
 
 }  // namespace kmd

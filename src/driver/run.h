@@ -10,6 +10,7 @@
 
 #include "driver/conversion.h"
 #include "fileformat/encoding.h"
+#include "fileformat/legacy_reader.h"
 
 namespace kmd {
 
@@ -28,9 +29,11 @@ std::vector<std::string> SplitArgumentString(std::string_view s);
 // after the fourth are ignored. Nothing when fewer than four fields.
 std::optional<RunRequest> ParseArgumentString(std::string_view s);
 
-struct ConversionResult {
+struct ModelBytesResult {
     int status = kExitNotConverted;
-    std::vector<std::uint8_t> output;  // the current file, when status is kExitOk
+    std::vector<std::uint8_t> output;  // the current file, when status is kExitOk and no sink was given
+    LegacyHeader header;               // as far as it was read
+    ConversionReport report;
 };
 
 // The whole conversion, from the bytes of a legacy file to the bytes of the
@@ -41,16 +44,9 @@ struct ConversionResult {
 // one, each table family is written to the sink as soon as it is read (the
 // same bytes and messages; the sink's bytes count only when the status is
 // kExitOk).
-ConversionResult ConvertModelBytes(std::span<const std::uint8_t> input, const std::string& programName,
+ModelBytesResult ConvertModelBytes(std::span<const std::uint8_t> input, const std::string& programName,
                                    const std::string& inputPath, ByteSink* sink = nullptr,
                                    ReadProgress* progress = nullptr);
-
-// Start-up, reading, writing. Returns the exit status.
-int RunConversion(const RunRequest& request);
-
-// Reads and converts the file without writing anything; on success says so
-// with the size of the current file. Returns the exit status of a conversion.
-int CheckConversion(const std::string& programName, const std::string& inputPath);
 
 // The program: options, operands, exit status.
 int Main(int argc, char** argv);

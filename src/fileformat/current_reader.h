@@ -4,7 +4,9 @@
 
 #include <cstdint>
 #include <span>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "driver/conversion.h"
 
@@ -23,5 +25,10 @@ bool IsCurrentModelFile(std::span<const std::uint8_t> file, const std::string& p
 // Reads a current file into the model; the table counts go to cv.report.tables.
 // Throws FormatError when the file does not parse to its end.
 void ReadCurrentModelFile(std::span<const std::uint8_t> file, Conversion& cv, CurrentHeader* header = nullptr);
+
+// Reads a written current file back and writes it again. Nothing when that
+// gives the same bytes and the table counts `written`; otherwise why not.
+std::optional<std::string> VerifyCurrentModelFile(std::span<const std::uint8_t> file,
+                                                  const std::vector<TableCount>& written);
 
 }  // namespace kmd

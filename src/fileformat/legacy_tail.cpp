@@ -33,7 +33,7 @@ std::size_t MinSize(std::span<const SkipRun> layout) {
     return n;
 }
 
-void SkipTable(Reader& in, std::span<const SkipRun> layout) {
+std::int32_t SkipTable(Reader& in, std::span<const SkipRun> layout) {
     std::int32_t count = in.I32();
     in.CheckCount(count, MinSize(layout));
     std::string s;
@@ -42,6 +42,7 @@ void SkipTable(Reader& in, std::span<const SkipRun> layout) {
             for (int k = 0; k < run.strings; ++k) in(s);
             in.Skip(run.bytes);
         }
+    return count > 0 ? count : 0;
 }
 
 }  // namespace
@@ -54,15 +55,17 @@ void ReadDiscardedTableA(Reader& in, Conversion& cv) {
     in.CheckCount(count, MinEncodedSize<DiscardedRecordA>());
     DiscardedRecordA r;
     for (std::int32_t i = 0; i < count; ++i) in(r);
+    cv.report.Drop("legacy-only table A", count);
 }
 
 void ReadDiscardedBlockB(Reader& in, Conversion& cv) {
     if (cv.FileVersion <= 8.895) return;
     in.SetTable("discarded block B");
     if (in.I16() == 0) return;
-    SkipTable(in, kBlockBRecord1);
-    SkipTable(in, kBlockBRecord2);
-    SkipTable(in, kBlockBRecord3);
+    std::int64_t records = SkipTable(in, kBlockBRecord1);
+    records += SkipTable(in, kBlockBRecord2);
+    records += SkipTable(in, kBlockBRecord3);
+    cv.report.Drop("legacy-only block B", records);
 }
 
 // Not read after results that ended the reading (model/results.h).

@@ -33,6 +33,8 @@ void ReadBasePlateDesign(Reader& in, Conversion& cv) {
     in(d.EnvelopesPresent, d.StatusFlag);
     ReadTable(in, cv, d.BasePlateData);
     if (d.EnvelopesPresent != 0) ReadEnvelopes(in, cv, d.BasePlateEnvelopes, d.BasePlateData.count);
+    cv.report.Drop("base plate design data", d.BasePlateData.count);
+    if (d.EnvelopesPresent != 0) cv.report.Drop("base plate design envelopes", d.BasePlateEnvelopes.count);
 }
 
 void ReadConnectionDesign(Reader& in, Conversion& cv) {
@@ -43,6 +45,9 @@ void ReadConnectionDesign(Reader& in, Conversion& cv) {
     ReadTable(in, cv, d.ConnectionData);
     if (d.ConnectionEnvelopesPresent != 0)
         ReadEnvelopes(in, cv, d.ConnectionEnvelopes, d.ConnectionData.count);
+    cv.report.Drop("connection design data", d.ConnectionData.count);
+    if (d.ConnectionEnvelopesPresent != 0)
+        cv.report.Drop("connection design envelopes", d.ConnectionEnvelopes.count);
 }
 
 }  // namespace kmd

@@ -56,6 +56,7 @@ void ReadEnvelopes(Reader& in, Conversion& cv, std::int32_t count) {
         DropEnvelopes<CompositeEnvelopeB>(in, count);
     else
         DropEnvelopes<CompositeEnvelopeC>(in, count);
+    cv.report.Drop("composite design envelopes of an older layout", count);
     d.EnvelopesPresent = 0;
 }
 
@@ -81,6 +82,8 @@ void ReadCompositeDesign(Reader& in, Conversion& cv) {
     if (d.EnvelopesPresent != 0) ReadEnvelopes(in, cv, overwrites);
 
     if (!hasCode) {
+        cv.report.Drop("composite design overwrites without a design code", overwrites);
+        cv.report.Fill("composite preferences from the defaults: the file names no design code");
         CompositeDefaults(d.Preferences, "");
         d.CompositeData.count = 0;
         d.EnvelopesPresent = 0;

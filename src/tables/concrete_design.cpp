@@ -85,6 +85,7 @@ void ReadEnvelopes(Reader& in, Conversion& cv) {
         in.CheckCount(count, layout->minSize());
         for (std::int32_t i = 1; i <= count; ++i) layout->skip(in);
     }
+    cv.report.Drop("concrete design envelopes of an older layout", count);
     d.EnvelopesPresent = 0;
 }
 
@@ -102,6 +103,8 @@ void ReadConcreteDesign(Reader& in, Conversion& cv) {
     if (d.EnvelopesPresent != 0) ReadEnvelopes(in, cv);
 
     if (d.Preferences.CodeName.empty()) {
+        cv.report.Drop("concrete design overwrites without a design code", d.ConcreteData.count);
+        cv.report.Fill("concrete design preferences reset: the file names no design code");
         d.Preferences = ResetConcretePreferences("", 0);
         d.ConcreteData.count = 0;
         d.EnvelopesPresent = 0;

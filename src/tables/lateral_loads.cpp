@@ -39,6 +39,7 @@ constexpr Layout<WindRecord> kWindLayouts[] = {
 void ReadLateralLoadTables(Reader& in, Conversion& cv) {
     LateralLoadData& d = cv.model.lateralLoads;
     ReadTable(in, cv, d.Seismic, kSeismicLayouts);
+    if (cv.FileVersion <= kSeismicCUpTo && d.Seismic.count > 0) cv.report.Fill("Seismic: kind codes renumbered");
     ReadTable(in, cv, d.Wind, kWindLayouts);
 }
 

@@ -22,7 +22,7 @@ void ReadResultsTable(Reader& in, const Conversion& cv, Table<Rec>& t) {
 // Files up to 9.0015: C1, C2, the counts of R1..R7 and of R9..R13. Records are
 // never read: when any count announces some, every count but those below 1 of
 // a file without records becomes 0 and the reading ends.
-void ReadResultCounts(Reader& in, ResultsData& d) {
+void ReadResultCounts(Reader& in, const Conversion& cv, ResultsData& d) {
     in.SetTable("analysis results counts");
     std::int32_t c1 = in.I32(), c2 = in.I32();
     bool announced = false;
@@ -33,6 +33,9 @@ void ReadResultCounts(Reader& in, ResultsData& d) {
         if (*c > 0) announced = true;
     }
     if (announced) {
+        std::int64_t records = 0;
+        for (std::int32_t* c : counts) records += *c > 0 ? *c : 0;
+        cv.report.Drop("analysis results of an older version", records);
         for (std::int32_t* c : counts) *c = 0;
         c1 = c2 = 0;
         d.EndedReading = true;
@@ -48,12 +51,15 @@ void ReadResultsSection(Reader& in, Conversion& cv) {
     const double v = cv.FileVersion;
     if (v <= kNoResultsUpTo) return;
     if (v <= kResultCountsUpTo) {
-        ReadResultCounts(in, d);
+        ReadResultCounts(in, cv, d);
         return;
     }
     in.SetTable("analysis results");
     d.ResultsFormat = in.I32();
-    if (d.ResultsFormat < kResultsFormat) return;
+    if (d.ResultsFormat < kResultsFormat) {
+        cv.report.Drop("analysis results of an older format", 0, true);
+        return;
+    }
     in(d.ResultsHeader, d.Counts);
     d.ForEachTable([&](auto& t) { t.count = in.I32(); });
     d.ForEachTable([&](auto& t) { ReadResultsTable(in, cv, t); });

@@ -44,6 +44,8 @@ constexpr Layout<CPRecord> kCPLayouts[] = {
 void ReadSectionTables(Reader& in, Conversion& cv) {
     SectionData& s = cv.model.sections;
     ReadTable(in, cv, s.Section, kSectionLayouts);
+    if (cv.FileVersion <= kSectionS1UpTo && s.Section.count > 0)
+        cv.report.Fill("Section: kind codes renumbered");
     ReadTable(in, cv, s.AUTO);
     ReadTable(in, cv, s.VS);
     ReadTable(in, cv, s.Rebar);

@@ -72,6 +72,7 @@ void ReadEnvelopes(Reader& in, Conversion& cv, std::int32_t count) {
         in.Skip(layout.trailing);
         d.EnvelopesPresent = 0;
     }
+    if (!kept) cv.report.Drop("steel design envelopes of an older layout", count);
 }
 
 }  // namespace
@@ -103,6 +104,8 @@ void ReadSteelDesign(Reader& in, Conversion& cv) {
     if (v > kNoOptimizationTUpTo) ReadTable(in, cv, d.OptimizationT);
 
     if (!hasCode) {
+        cv.report.Drop("steel design overwrites without a design code", overwrites);
+        cv.report.Fill("steel design preferences reset: the file names no design code");
         d.Preferences = ResetSteelPreferences("", 0, InchInModelUnits(cv));
         d.SteelData.count = 0;
         d.EnvelopesPresent = 0;

@@ -11,9 +11,10 @@ namespace {
 // Records of a table that the current file does not hold: read to stay in step
 // with the file and dropped. A negative count reads nothing.
 template <class Rec>
-void ReadDropped(Reader& in, const char* table) {
+void ReadDropped(Reader& in, const Conversion& cv, const char* table, const char* what) {
     in.SetTable(table);
     const std::int32_t count = in.I32();
+    cv.report.Drop(what, count);
     if (count <= 0) return;
     in.CheckCount(count, MinEncodedSize<Rec>());
     Rec dropped;
@@ -90,12 +91,13 @@ void ReadWindowsAndNamedViews(Reader& in, Conversion& cv) {
         in.CheckCount(windows, view, "window count");
         in.Skip(std::size_t(windows) * view);
     }
+    cv.report.Drop("window records", windows);
     if (view == kViewDataA)
-        ReadDropped<NamedViewLayout<kViewDataA>>(in, "NamedView");
+        ReadDropped<NamedViewLayout<kViewDataA>>(in, cv, "NamedView", "named views");
     else if (view == kViewDataB)
-        ReadDropped<NamedViewLayout<kViewDataB>>(in, "NamedView");
+        ReadDropped<NamedViewLayout<kViewDataB>>(in, cv, "NamedView", "named views");
     else
-        ReadDropped<NamedViewLayout<kViewDataC>>(in, "NamedView");
+        ReadDropped<NamedViewLayout<kViewDataC>>(in, cv, "NamedView", "named views");
 }
 
 void ReadViewTables(Reader& in, Conversion& cv) {
@@ -105,9 +107,9 @@ void ReadViewTables(Reader& in, Conversion& cv) {
     ReadTable(in, cv, d.TimeFunction);
     if (v > kNoDBNamedViewUpTo) {
         if (v <= kDBNamedViewAUpTo)
-            ReadDropped<DBNamedViewLayout<18>>(in, "DBNamedView");
+            ReadDropped<DBNamedViewLayout<18>>(in, cv, "DBNamedView", "database named views");
         else
-            ReadDropped<DBNamedViewLayout<22>>(in, "DBNamedView");
+            ReadDropped<DBNamedViewLayout<22>>(in, cv, "DBNamedView", "database named views");
     }
     if (v > kNoDisplayOptionsUpTo) {
         in.SetTable("display options");

@@ -142,6 +142,7 @@ bool SkipWallEnvelopes(Reader& in, const Conversion& cv, std::int32_t count) {
     const Layout<WallEnvelopeRecord>& layout = LayoutOf(kWallEnvelopeLayouts, cv, "WallEnvelopes");
     in.SetTable("WallEnvelopes");
     SkipRecords(in, cv, layout, 2 * std::int64_t(count));
+    cv.report.Drop("shear wall pier envelopes", 2 * std::int64_t(count));
     return layout.upTo == std::numeric_limits<double>::infinity();
 }
 
@@ -154,6 +155,7 @@ void ReadList(Reader& in, const Conversion& cv, DynArray<Rec>& list, const char*
     const std::int32_t count = in.I32();
     list = {};
     if (count < 0) return;
+    cv.report.Drop("shear wall legacy lists", count);
     in.CheckCount(count, layout.minSize());
     list = DynArray<Rec>::Sized(1, count);
     for (Rec& r : list.items) ReadRecord(in, cv, layout, r);
@@ -187,7 +189,9 @@ void ReadWallDesign(Reader& in, Conversion& cv) {
             ReadTable(in, cv, t, kSectionLayouts);
             return t.count;
         }
-        return SkipTable(in, cv, t.name, kSectionLayouts);
+        const std::int32_t dropped = SkipTable(in, cv, t.name, kSectionLayouts);
+        cv.report.Drop("shear wall sections without a design code", dropped);
+        return dropped;
     };
 
     const std::int32_t walls = readSections(d.WallSections);
@@ -214,6 +218,7 @@ void ReadWallDesign(Reader& in, Conversion& cv) {
     }
 
     d.Settings = ResetWallDesignSettings(StoryCount(cv));
+    if (v <= kNoWallSettingsUpTo) cv.report.Fill("shear wall design settings from the defaults");
     if (v > kNoWallSettingsUpTo) {
         in.SetTable(kSettingsTable);
         ReadRecord(in, cv, LayoutOf(kSettingsLayouts, cv, kSettingsTable), d.Settings);
