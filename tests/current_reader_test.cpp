@@ -86,4 +86,23 @@ TEST(CurrentReader, TheWholeFileReadsBackWithTheSameCounts) {
     }
 }
 
+TEST(CurrentReader, ACutOrChangedFileFailsInOrder) {
+    for (const auto& step : kmd::CurrentWriteSteps())
+        if (!step.readBack) GTEST_SKIP() << "no reader yet for " << step.name;
+    kmdtest::MessageCapture quiet;
+    const auto original = ReadLegacy(ExampleFile("8.5"));
+    const auto bytes = kmd::WriteCurrentModelFile(*original);
+    const auto& counts = original->report.tables;
+    EXPECT_EQ(kmd::VerifyCurrentModelFile(bytes, counts), std::nullopt);
+    for (std::size_t cut = 0; cut < bytes.size(); cut += 1 + cut / 8) {
+        const std::vector<std::uint8_t> part(bytes.begin(), bytes.begin() + std::ptrdiff_t(cut));
+        const auto why = kmd::VerifyCurrentModelFile(part, counts);
+        ASSERT_TRUE(why) << "cut at " << cut;
+        EXPECT_EQ(why->find("Internal error"), std::string::npos) << *why;
+    }
+    auto longer = bytes;
+    longer.push_back(0);
+    EXPECT_NE(kmd::VerifyCurrentModelFile(longer, counts)->find("after its last table (1 more bytes)"), std::string::npos);
+}
+
 }  // namespace

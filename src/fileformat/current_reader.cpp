@@ -39,7 +39,7 @@ void ReadCurrentModelFile(std::span<const std::uint8_t> file, Conversion& cv, Cu
         step.readBack(in, cv);
     }
     if (in.Remaining() > 0)
-        in.Fail(std::to_string(in.Remaining()) + " bytes after the last table");
+        in.Fail("the file goes on after its last table (" + std::to_string(in.Remaining()) + " more bytes)");
 }
 
 std::optional<std::string> VerifyCurrentModelFile(std::span<const std::uint8_t> file,
