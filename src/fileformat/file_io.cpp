@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -18,15 +19,36 @@ namespace kmd {
 
 namespace {
 
-// The named temporary being written, removed should the process be stopped by
-// a fault in the mapped input.
-char pendingTemporary[4096];
+// The named temporaries being written (one slot per output written at once),
+// removed should the process be stopped by a fault in a mapped input.
+constexpr std::size_t kPendingSlots = 64;
+char pendingTemporaries[kPendingSlots][4096];
+std::atomic<bool> pendingTaken[kPendingSlots];
+
+void NotePending(const std::string& name) {
+    if (name.size() >= sizeof pendingTemporaries[0]) return;
+    for (std::size_t i = 0; i < kPendingSlots; ++i)
+        if (!pendingTaken[i].exchange(true)) {
+            std::memcpy(pendingTemporaries[i], name.c_str(), name.size() + 1);
+            return;
+        }
+}
+void ForgetPending(const std::string& name) {
+    if (name.empty()) return;
+    for (std::size_t i = 0; i < kPendingSlots; ++i)
+        if (pendingTaken[i] && name == pendingTemporaries[i]) {
+            pendingTemporaries[i][0] = 0;
+            pendingTaken[i] = false;
+            return;
+        }
+}
 
 // A mapped input cut short by another program faults when the missing pages are
 // touched: stop in order, with a message and nothing written.
 void OnInputFault(int) {
-    static const char kText[] = "kmdconvert: the input file was changed while it was read; nothing was written.\n";
-    if (pendingTemporary[0]) ::unlink(pendingTemporary);
+    static const char kText[] = "kmdconvert: an input file was changed while it was read; its output was not written.\n";
+    for (std::size_t i = 0; i < kPendingSlots; ++i)
+        if (pendingTaken[i] && pendingTemporaries[i][0]) ::unlink(pendingTemporaries[i]);
     ssize_t ignored = ::write(2, kText, sizeof kText - 1);
     (void)ignored;
     ::_exit(1);
@@ -183,8 +205,8 @@ void AtomicOutputFile::Discard() {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
     if (!tmpName_.empty()) ::unlink(tmpName_.c_str());
+    ForgetPending(tmpName_);
     tmpName_.clear();
-    pendingTemporary[0] = 0;
 }
 
 bool AtomicOutputFile::Create() {
@@ -211,7 +233,7 @@ bool AtomicOutputFile::CreateNamed() {
         return false;
     }
     tmpName_ = name.data();
-    if (tmpName_.size() < sizeof pendingTemporary) std::memcpy(pendingTemporary, tmpName_.c_str(), tmpName_.size() + 1);
+    NotePending(tmpName_);
     // Same permissions as a newly created file.
     mode_t mask = ::umask(0);
     ::umask(mask);
@@ -243,6 +265,7 @@ bool AtomicOutputFile::Commit(std::string& error) {
         std::string name;
         if (LinkUnnamedFile(fd_, prefix_, name)) {
             tmpName_ = name;
+            NotePending(tmpName_);
         } else if (!CopyToNamedFile()) {
             return fail(0);
         }
@@ -251,8 +274,8 @@ bool AtomicOutputFile::Commit(std::string& error) {
     int fd = std::exchange(fd_, -1);
     if (::close(fd) != 0) return fail(errno);
     if (::rename(tmpName_.c_str(), path_.c_str()) != 0) return fail(errno);
+    ForgetPending(tmpName_);
     tmpName_.clear();
-    pendingTemporary[0] = 0;
     return true;
 }
 

@@ -21,6 +21,7 @@ void ReadLabelTable(Reader& in, Conversion& cv, LabelTable<T>& t) {
 template <class T>
 void WriteLabelTable(Writer& out, const LabelTable<T>& t) {
     out.SetTable(t.name);
+    out.CountTable(t.name, t.count);
     out(t.count, t.TableExtra);
     for (std::int32_t i = 1; i <= t.count; ++i) out(t[i]);
 }

@@ -71,7 +71,10 @@ void WriteResultsSection(Writer& out, const Conversion& cv) {
     out.SetTable("analysis results");
     out.I32(kResultsFormat);
     out(d.ResultsHeader, d.Counts[0], d.Counts[1], d.Counts[2], std::int32_t(0));
-    d.ForEachTable([&](const auto& t) { out.I32(t.count); });
+    d.ForEachTable([&](const auto& t) {
+        out.CountTable(t.name, t.count);
+        out.I32(t.count);
+    });
     d.ForEachTable([&](const auto& t) {
         out.SetTable(t.name);
         for (std::int32_t i = 1; i <= t.count; ++i) out(t[i]);

@@ -63,6 +63,7 @@ void WriteStoryTables(Writer& out, const Conversion& cv) {
     WriteTable(out, s.Diaphragm);
 
     out.SetTable(s.Story.name);
+    out.CountTable(s.Story.name, s.Story.count);
     out.I32(s.Story.count);
     if (s.Story.count <= 0) return;
     const std::int64_t records = std::int64_t(s.Story.count) + 1;
