@@ -103,7 +103,7 @@ constexpr WriteStep kWriteSteps[] = {
     {"load cases, combinations and assigned loads", WriteLoadTables},
     {"automatic seismic and wind loads", WriteLateralLoadTables, ReadBackLateralLoadTables},
     {"response spectrum and time history functions", WriteFunctionTables, ReadBackFunctionTables},
-    {"static nonlinear cases", WriteStaticNonlinearTables},
+    {"static nonlinear cases", WriteStaticNonlinearTables, ReadBackStaticNonlinearTables},
     {"groups and section cuts", WriteGroupTables},
     {"steel frame design data and overwrites", WriteSteelDesign, ReadBackSteelDesign},
     {"steel joist design data", WriteJoistDesign, ReadBackJoistDesign},
