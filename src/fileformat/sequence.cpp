@@ -104,7 +104,7 @@ constexpr WriteStep kWriteSteps[] = {
     {"automatic seismic and wind loads", WriteLateralLoadTables, ReadBackLateralLoadTables},
     {"response spectrum and time history functions", WriteFunctionTables, ReadBackFunctionTables},
     {"static nonlinear cases", WriteStaticNonlinearTables, ReadBackStaticNonlinearTables},
-    {"groups and section cuts", WriteGroupTables},
+    {"groups and section cuts", WriteGroupTables, ReadBackGroupTables},
     {"steel frame design data and overwrites", WriteSteelDesign, ReadBackSteelDesign},
     {"steel joist design data", WriteJoistDesign, ReadBackJoistDesign},
     {"concrete frame design data", WriteConcreteDesign, ReadBackConcreteDesign},
