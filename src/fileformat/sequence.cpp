@@ -109,7 +109,7 @@ constexpr WriteStep kWriteSteps[] = {
     {"steel joist design data", WriteJoistDesign, ReadBackJoistDesign},
     {"concrete frame design data", WriteConcreteDesign, ReadBackConcreteDesign},
     {"composite beam design data", WriteCompositeDesign, ReadBackCompositeDesign},
-    {"shear wall design data", WriteWallDesign},
+    {"shear wall design data", WriteWallDesign, ReadBackWallDesign},
     {"developed elevations, time functions and the display-options record", WriteViewTables},
     {"analysis output tables", WriteResultsSection},
 };
