@@ -110,7 +110,7 @@ constexpr WriteStep kWriteSteps[] = {
     {"concrete frame design data", WriteConcreteDesign, ReadBackConcreteDesign},
     {"composite beam design data", WriteCompositeDesign, ReadBackCompositeDesign},
     {"shear wall design data", WriteWallDesign, ReadBackWallDesign},
-    {"developed elevations, time functions and the display-options record", WriteViewTables},
+    {"developed elevations, time functions and the display-options record", WriteViewTables, ReadBackViewTables},
     {"analysis output tables", WriteResultsSection},
 };
 static_assert(std::size(kWriteSteps) == 21);
