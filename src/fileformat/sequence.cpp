@@ -111,7 +111,7 @@ constexpr WriteStep kWriteSteps[] = {
     {"composite beam design data", WriteCompositeDesign, ReadBackCompositeDesign},
     {"shear wall design data", WriteWallDesign, ReadBackWallDesign},
     {"developed elevations, time functions and the display-options record", WriteViewTables, ReadBackViewTables},
-    {"analysis output tables", WriteResultsSection},
+    {"analysis output tables", WriteResultsSection, ReadBackResultsSection},
 };
 static_assert(std::size(kWriteSteps) == 21);
 
