@@ -62,6 +62,16 @@ struct CutValuesForm {
             out.F64(0.0);
         }
     }
+    void ReadCurrent(Reader& in) const {
+        if (count < 0) in.Fail(std::string(what) + ": negative element count " + std::to_string(count));
+        if (count > 0) {
+            in.Field(held);
+        } else {
+            in.ArrayHeader0(sizeof(double), 0);
+            held = DynArray<double>::Sized(0, 0);
+            in.Field(held.items[0]);
+        }
+    }
 };
 
 // "SectionCut" in memory and in files above 8.125.

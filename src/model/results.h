@@ -229,6 +229,26 @@ struct UpperBoundArray {
         out.F64(0.0);
         for (std::int64_t i = 1; i <= upper; ++i) out.F64(*held.Find(i));
     }
+    // Read back with bounds 1..upper (0..-1 when the array has no elements).
+    void ReadCurrent(Reader& in) const {
+        const std::size_t at = in.Offset();
+        const auto ndims = in.I16();
+        held = {};
+        if (ndims == 0) return;
+        const auto count = in.Get<std::uint32_t>();
+        const auto lower = in.I32();
+        if (ndims != 1 || lower != 0)
+            in.FailAt(at, "expected an absent array or one with bounds 0 to n, found " + std::to_string(ndims) +
+                              " dimension(s) from " + std::to_string(lower));
+        if (count == 0) {
+            held.dims.push_back({0, 0});
+            return;
+        }
+        in.CheckCount(count, sizeof(double), "array length");
+        in.F64();
+        held = DynArray<double>::Sized(1, std::int64_t(count) - 1);
+        for (double& e : held.items) e = in.F64();
+    }
 };
 
 // An R10 array: rebuilt with bounds 0..N, elements 1..N copied only when the
@@ -250,6 +270,13 @@ struct AllOrNoneArray {
         out.Field(T{});
         const bool copy = held.dims.size() == 1 && held.Holds(1, count);
         for (std::int32_t i = 1; i <= count; ++i) out.Field(copy ? *held.Find(i) : T{});
+    }
+    void ReadCurrent(Reader& in) const {
+        if (count < 0) in.Fail("results array with negative element count " + std::to_string(count));
+        in.ArrayHeader0(CurrentMinSize<T>(), count);
+        in.Get<T>();
+        held = DynArray<T>::Sized(1, count);
+        for (T& e : held.items) in.Field(e);
     }
 };
 

@@ -21,8 +21,16 @@ struct WrittenAsZeroForm {
     using IsFieldForm = void;
     std::int16_t& held;
     void WriteCurrent(Writer& out) const { out.I16(0); }
+    void ReadCurrent(Reader& in) const { held = in.I16(); }
 };
 inline WrittenAsZeroForm WrittenAsZero(std::int16_t& v) { return {v}; }
+
+// Reads the header of an array without storage (00 00).
+inline void ReadWithoutStorage(Reader& in) {
+    const std::size_t at = in.Offset();
+    if (const std::int16_t ndims = in.I16(); ndims != 0)
+        in.FailAt(at, "expected an array without storage, found " + std::to_string(ndims) + " dimension(s)");
+}
 
 // An array the current file does not hold; an array without storage (00 00)
 // stands in its place.
@@ -31,6 +39,10 @@ struct WithoutStorageForm {
     using IsFieldForm = void;
     DynArray<T>& held;
     void WriteCurrent(Writer& out) const { out.I16(0); }
+    void ReadCurrent(Reader& in) const {
+        ReadWithoutStorage(in);
+        held = {};
+    }
 };
 template <class T>
 WithoutStorageForm<T> WithoutStorage(DynArray<T>& a) { return {a}; }
@@ -133,12 +145,39 @@ struct HingePointRecord {
     static void WriteEmptyCurrent(Writer& out) {
         for (int k = 0; k < 6; ++k) out.I16(0);
     }
+    static void ReadEmptyCurrent(Reader& in) {
+        for (int k = 0; k < 6; ++k) ReadWithoutStorage(in);
+    }
 };
 template <class Io>
 void fields(Io& io, HingePointRecord& r) {
     io(Counted(r.CurveX, r.PointCount, "hinge curve X"), Counted(r.CurveY, r.PointCount, "hinge curve Y"),
        ZeroBased(r.Reals1), ZeroBased(r.Values1), ZeroBased(r.Reals2), ZeroBased(r.Reals3));
 }
+
+// The points of a hinge, counted by ItemCount; read back each with the point
+// count of the hinge (which its curves are written for).
+struct HingePointsForm {
+    using IsFieldForm = void;
+    DynArray<HingePointRecord>& held;
+    std::int32_t& count;
+    const std::int32_t& pointCount;
+
+    CountedArray<HingePointRecord, std::int32_t&> Counted() const { return {held, count, "hinge points"}; }
+    template <class Checker>
+    void Check(Checker& c) const { Counted().Check(c); }
+    void WriteCurrent(Writer& out) const { Counted().WriteCurrent(out); }
+    void ReadCurrent(Reader& in) const {
+        if (count < 0) in.Fail("hinge points: negative element count " + std::to_string(count));
+        in.ArrayHeader0(CurrentMinSize<HingePointRecord>(), count);
+        ReadEmptyElement<HingePointRecord>(in);
+        held = DynArray<HingePointRecord>::Sized(1, count);
+        for (HingePointRecord& point : held.items) {
+            point.PointCount = pointCount;
+            in.Field(point);
+        }
+    }
+};
 
 struct HingeRecord {
     Bytes<8> Block1{};
@@ -150,7 +189,7 @@ struct HingeRecord {
 };
 template <class Io>
 void fields(Io& io, HingeRecord& r) {
-    io(r.Block1, r.PointCount, r.ItemCount, r.Block2, r.Block3, Counted(r.Items, r.ItemCount, "hinge points"));
+    io(r.Block1, r.PointCount, r.ItemCount, r.Block2, r.Block3, HingePointsForm{r.Items, r.ItemCount, r.PointCount});
 }
 
 // Matrix (1..C, 1..R + 1), R = Rows and C = Columns, written as one double array
@@ -207,6 +246,24 @@ struct FlattenedMatrixForm {
             for (std::int64_t j = 1; j <= columns; ++j)
                 out.F64(held.items[std::size_t((j - d0.lower) + std::int64_t(d0.count) * (i - d1.lower))]);
     }
+    // Read back as Matrix(1..C, 1..R + 1); a zero-filled one without storage.
+    void ReadCurrent(Reader& in) const {
+        constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
+        if (Lines() > kMax || Upper() < 0 || Upper() > kMax) in.Fail(Fault(std::numeric_limits<std::size_t>::max()));
+        in.ArrayHeader0(sizeof(double), Upper());
+        in.F64();
+        held = {};
+        if (ZeroFilled()) {
+            in.Skip(std::size_t(Upper()) * sizeof(double));
+            return;
+        }
+        const std::size_t n = std::size_t(Upper());
+        ChargeMemory(n * sizeof(double));
+        held.dims = {{std::uint32_t(columns), 1}, {std::uint32_t(Lines()), 1}};
+        held.items.resize(n);
+        for (std::int64_t i = 1; i <= Lines(); ++i)
+            for (std::int64_t j = 1; j <= columns; ++j) held.items[std::size_t((j - 1) + columns * (i - 1))] = in.F64();
+    }
 };
 
 struct HingeSetRecord {
@@ -223,6 +280,12 @@ struct HingeSetRecord {
     // zero, the flattened matrix without storage.
     static void WriteEmptyCurrent(Writer& out) {
         out(std::int32_t(0), std::int16_t(0), Bytes<12>{}, std::int16_t(0));
+    }
+    static void ReadEmptyCurrent(Reader& in) {
+        in.I32();
+        ReadWithoutStorage(in);
+        in.Skip(12);
+        ReadWithoutStorage(in);
     }
 };
 template <class Io>

@@ -21,6 +21,12 @@ struct ExtraGroup {
         out.F64(0.0);
         for (std::size_t i = 1; i < 4; ++i) out.F64(held[i]);
     }
+    void ReadCurrent(Reader& in) const {
+        in.ArrayHeader0(sizeof(double), 3);
+        in.F64();
+        held[0] = 0.0;
+        for (std::size_t i = 1; i < 4; ++i) held[i] = in.F64();
+    }
 };
 
 // E9 written as a dynamic array of 16-bit values 0..4, elements 1..4 holding it.
@@ -31,6 +37,54 @@ struct RepeatedE9 {
         out.ArrayHeader0(4);
         out.I16(0);
         for (int i = 0; i < 4; ++i) out.I16(held);
+    }
+    // The model holds one value: four that differ cannot be kept.
+    void ReadCurrent(Reader& in) const {
+        in.ArrayHeader0(sizeof(std::int16_t), 4);
+        in.I16();
+        const std::size_t at = in.Offset();
+        held = in.I16();
+        for (int i = 1; i < 4; ++i)
+            if (in.I16() != held) in.FailAt(at, "E9: the four elements differ");
+    }
+};
+
+// PointsA and PointsB come before their count PointCount: read back with the
+// bounds their headers give, and PointCount checked against them when it
+// follows (PointCountAfter). Written and checked as Counted.
+template <class T>
+struct AheadOfCountForm {
+    using IsFieldForm = void;
+    DynArray<T>& held;
+    std::int32_t& count;
+    const char* what;
+
+    CountedArray<T, std::int32_t&> Counted() const { return {held, count, what}; }
+    template <class Checker>
+    void Check(Checker& c) const { Counted().Check(c); }
+    void WriteCurrent(Writer& out) const { Counted().WriteCurrent(out); }
+    void ReadCurrent(Reader& in) const {
+        const std::uint32_t upper = in.ArrayHeader0(CurrentMinSize<T>());
+        ReadEmptyElement<T>(in);
+        held = DynArray<T>::Sized(1, upper);
+        for (T& e : held.items) in.Field(e);
+    }
+};
+
+struct PointCountAfter {
+    using IsFieldForm = void;
+    std::int32_t& held;
+    const DynArray<double>& pointsA;
+    const DynArray<double>& pointsB;
+
+    void WriteCurrent(Writer& out) const { out.I32(held); }
+    void ReadCurrent(Reader& in) const {
+        const std::size_t at = in.Offset();
+        held = in.I32();
+        if (held != pointsA.Upper() || held != pointsB.Upper())
+            in.FailAt(at, "PointCount " + std::to_string(held) + " does not match the arrays before it (" +
+                              std::to_string(pointsA.Upper()) + " and " + std::to_string(pointsB.Upper()) +
+                              " elements)");
     }
 };
 
@@ -53,9 +107,9 @@ struct DevElevRecord {
 };
 template <class Io>
 void fields(Io& io, DevElevRecord& r) {
-    io(r.E1, r.Name, r.E2, r.E3, Counted(r.PointsA, r.PointCount, "PointsA"),
-       Counted(r.PointsB, r.PointCount, "PointsB"), r.PointCount, r.E4to7, ExtraGroup{r.Extra}, NotWritten(r.E8),
-       RepeatedE9{r.E9});
+    io(r.E1, r.Name, r.E2, r.E3, AheadOfCountForm<double>{r.PointsA, r.PointCount, "PointsA"},
+       AheadOfCountForm<double>{r.PointsB, r.PointCount, "PointsB"}, PointCountAfter{r.PointCount, r.PointsA, r.PointsB},
+       r.E4to7, ExtraGroup{r.Extra}, NotWritten(r.E8), RepeatedE9{r.E9});
 }
 
 // "TimeFunction": the same in every version and in the current file.
@@ -75,6 +129,11 @@ struct EmptiedArray {
     void WriteCurrent(Writer& out) const {
         out.ArrayHeader0(0);
         out.Field(T{});
+    }
+    void ReadCurrent(Reader& in) const {
+        in.ArrayHeader0(sizeof(T), 0);
+        in.Get<T>();
+        held = {};
     }
 };
 template <class T>

@@ -42,6 +42,40 @@ void ByIndex(Writer& out, const DynArray<T>& held, std::int32_t count) {
     }
 }
 
+// The inverse of PlainGroup: elements 1..k to `to`.
+template <class T>
+void ReadPlainGroup(Reader& in, std::uint8_t* to, std::size_t k) {
+    in.ArrayHeader0(sizeof(T), std::int64_t(k));
+    in.Get<T>();
+    const auto bytes = in.Raw(k * sizeof(T));
+    std::memcpy(to, bytes.data(), bytes.size());
+}
+
+void ReadRaw(Reader& in, std::uint8_t* to, std::size_t n) {
+    const auto bytes = in.Raw(n);
+    std::memcpy(to, bytes.data(), n);
+}
+
+// The inverse of ByIndex: `held` gets bounds 1..count.
+template <class T>
+void ReadByIndex(Reader& in, DynArray<T>& held, std::int32_t count) {
+    in.ArrayHeader0(sizeof(T), count);
+    in.Get<T>();
+    held = DynArray<T>::Sized(1, count);
+    for (T& e : held.items) in.Field(e);
+}
+
+// The count of array k (1..26, record order) of a wall design data record, or
+// -1 for an array written unallocated.
+std::int32_t WallDataCount(int k, std::int32_t c1, std::int32_t c2, std::int32_t c3) {
+    switch (k) {
+    case 1: return c1;
+    case 3: case 11: case 15: case 19: return c2;
+    case 7: case 13: case 17: case 23: return c3;
+    default: return -1;
+    }
+}
+
 }  // namespace
 
 std::int32_t WallSectionData::Count() const { return ValueAt<std::int32_t>(Leading, 24); }
@@ -71,24 +105,38 @@ void WallSectionFileForm::WriteCurrent(Writer& out) const {
     out.Raw(t + 248, 24);
 }
 
+void WallSectionFileForm::ReadCurrent(Reader& in) const {
+    std::uint8_t* l = held.Leading.data();
+    std::uint8_t* t = held.Trailing.data();
+    ReadRaw(in, l, 4);
+    ReadPlainGroup<std::int16_t>(in, l + 4, 4);
+    const std::size_t countAt = in.Offset() + 12;
+    ReadRaw(in, l + 12, 16);
+    const std::int32_t n = held.Count();
+    if (n < 0) in.FailAt(countAt, "wall section: negative element count " + std::to_string(n));
+    ReadByIndex(in, held.First, n);
+    ReadByIndex(in, held.Second, n);
+    for (std::size_t a = 0; a < 7; ++a) ReadPlainGroup<double>(in, t + 16 * a, 2);
+    ReadPlainGroup<std::int32_t>(in, t + 112, 2);
+    ReadPlainGroup<std::int32_t>(in, t + 120, 2);
+    ReadRaw(in, t + 128, 16);
+    in.ArrayHeader0(sizeof(double), 9);
+    in.F64();
+    for (std::size_t i = 0; i < 3; ++i)
+        for (std::size_t j = 0; j < 3; ++j) ReadRaw(in, t + 144 + 8 * (i + 3 * j), 8);
+    ReadPlainGroup<double>(in, t + 216, 2);
+    ReadPlainGroup<double>(in, t + 232, 2);
+    ReadRaw(in, t + 248, 24);
+}
+
 std::int32_t WallDataArraysForm::CountAt(std::size_t at) const { return ValueAt<std::int32_t>(head, at); }
 
 void WallDataArraysForm::WriteCurrent(Writer& out) const {
     const std::int32_t c1 = CountAt(146), c2 = CountAt(150), c3 = CountAt(154);
-    // The count of array k (1..26, record order), or -1 for an array written
-    // unallocated.
-    auto countOf = [&](int k) -> std::int32_t {
-        switch (k) {
-        case 1: return c1;
-        case 3: case 11: case 15: case 19: return c2;
-        case 7: case 13: case 17: case 23: return c3;
-        default: return -1;
-        }
-    };
     int k = 0;
     auto write = [&](const auto& arrays) {
         for (const auto& a : arrays) {
-            const std::int32_t count = countOf(++k);
+            const std::int32_t count = WallDataCount(++k, c1, c2, c3);
             if (count < 0) out.I16(0);
             else ByIndex(out, a, count);
         }
@@ -97,6 +145,27 @@ void WallDataArraysForm::WriteCurrent(Writer& out) const {
     write(held.Reals1);
     write(held.Ints2);
     write(held.Reals2);
+}
+
+void WallDataArraysForm::ReadCurrent(Reader& in) const {
+    const std::int32_t c1 = CountAt(146), c2 = CountAt(150), c3 = CountAt(154);
+    int k = 0;
+    auto read = [&](auto& arrays) {
+        for (auto& a : arrays) {
+            const std::int32_t count = WallDataCount(++k, c1, c2, c3);
+            if (count >= 0) {
+                ReadByIndex(in, a, count);
+                continue;
+            }
+            const std::size_t at = in.Offset();
+            if (in.I16() != 0) in.FailAt(at, "wall design data: expected an array without storage");
+            a = {};
+        }
+    };
+    read(held.Ints1);
+    read(held.Reals1);
+    read(held.Ints2);
+    read(held.Reals2);
 }
 
 WallDesignSettings ResetWallDesignSettings(std::int32_t stories) {

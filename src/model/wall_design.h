@@ -70,6 +70,7 @@ struct WallSectionFileForm {
             c.Fail("wall section: a stored array lacks elements 1 to " + std::to_string(n));
     }
     void WriteCurrent(Writer& out) const;
+    void ReadCurrent(Reader& in) const;
 };
 
 // "WallSections", "SpandrelSections"
@@ -112,6 +113,7 @@ struct WallDataArraysForm {
         }
     }
     void WriteCurrent(Writer& out) const;
+    void ReadCurrent(Reader& in) const;
 };
 
 // "WallData"

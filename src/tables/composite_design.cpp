@@ -99,4 +99,12 @@ void WriteCompositeDesign(Writer& out, const Conversion& cv) {
     WriteTable(out, d.CompositeData);
 }
 
+void ReadBackCompositeDesign(Reader& in, Conversion& cv) {
+    CompositeDesignData& d = cv.model.composite;
+    in.SetTable(kPreferencesTable);
+    std::int16_t envelopesPresent;
+    in(d.Preferences, envelopesPresent, d.StatusFlag);
+    ReadCurrentTable(in, cv, d.CompositeData);
+}
+
 }  // namespace kmd

@@ -8,5 +8,6 @@ namespace kmd {
 
 void ReadCompositeDesign(Reader& in, Conversion& cv);
 void WriteCompositeDesign(Writer& out, const Conversion& cv);
+void ReadBackCompositeDesign(Reader& in, Conversion& cv);
 
 }  // namespace kmd

@@ -120,4 +120,12 @@ void WriteConcreteDesign(Writer& out, const Conversion& cv) {
     WriteTable(out, d.ConcreteData);
 }
 
+void ReadBackConcreteDesign(Reader& in, Conversion& cv) {
+    ConcreteDesignData& d = cv.model.concrete;
+    in.SetTable(kPreferencesTable);
+    std::int16_t envelopesPresent;
+    in(d.Preferences, envelopesPresent, d.StatusFlag);
+    ReadCurrentTable(in, cv, d.ConcreteData);
+}
+
 }  // namespace kmd

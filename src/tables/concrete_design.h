@@ -8,5 +8,6 @@ namespace kmd {
 
 void ReadConcreteDesign(Reader& in, Conversion& cv);
 void WriteConcreteDesign(Writer& out, const Conversion& cv);
+void ReadBackConcreteDesign(Reader& in, Conversion& cv);
 
 }  // namespace kmd

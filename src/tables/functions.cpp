@@ -53,4 +53,14 @@ void WriteFunctionTables(Writer& out, const Conversion& cv) {
     WriteTable(out, d.MD);
 }
 
+void ReadBackFunctionTables(Reader& in, Conversion& cv) {
+    FunctionData& d = cv.model.functions;
+    ReadCurrentTable(in, cv, d.Funcshun);
+    ReadCurrentTable(in, cv, d.TV);
+    ReadCurrentTable(in, cv, d.Spectra);
+    ReadCurrentTable(in, cv, d.History);
+    ReadCurrentTable(in, cv, d.LA);
+    ReadCurrentTable(in, cv, d.MD);
+}
+
 }  // namespace kmd

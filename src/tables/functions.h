@@ -8,5 +8,6 @@ namespace kmd {
 
 void ReadFunctionTables(Reader& in, Conversion& cv);
 void WriteFunctionTables(Writer& out, const Conversion& cv);
+void ReadBackFunctionTables(Reader& in, Conversion& cv);
 
 }  // namespace kmd

@@ -56,4 +56,16 @@ void WriteGroupTables(Writer& out, const Conversion& cv) {
     WriteTable(out, g.SectionCut);
 }
 
+// The membership lists have no allocator by name: they are sized as the legacy
+// reader sizes them.
+void ReadBackGroupTables(Reader& in, Conversion& cv) {
+    GroupData& g = cv.model.groups;
+    ReadCurrentTable(in, cv, g.Groop);
+    ForEachStoredList(cv.model.objects, g, [&](Table<GroupMemberRecord>& list) {
+        ReadMembers(in, list);
+        cv.report.tables.push_back({list.name, list.count});
+    });
+    ReadCurrentTable(in, cv, g.SectionCut);
+}
+
 }  // namespace kmd

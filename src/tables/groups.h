@@ -8,5 +8,6 @@ namespace kmd {
 
 void ReadGroupTables(Reader& in, Conversion& cv);
 void WriteGroupTables(Writer& out, const Conversion& cv);
+void ReadBackGroupTables(Reader& in, Conversion& cv);
 
 }  // namespace kmd

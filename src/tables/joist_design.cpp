@@ -27,4 +27,12 @@ void WriteJoistDesign(Writer& out, const Conversion& cv) {
     WriteTable(out, d.SteelJoistData);
 }
 
+void ReadBackJoistDesign(Reader& in, Conversion& cv) {
+    JoistDesignData& d = cv.model.joist;
+    in.SetTable("steel joist design data");
+    std::int16_t envelopesPresent;
+    in(envelopesPresent, d.StatusFlag);
+    ReadCurrentTable(in, cv, d.SteelJoistData);
+}
+
 }  // namespace kmd

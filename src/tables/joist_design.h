@@ -11,5 +11,6 @@ inline constexpr double kNoJoistBlockUpTo = 8.185;
 
 void ReadJoistDesign(Reader& in, Conversion& cv);
 void WriteJoistDesign(Writer& out, const Conversion& cv);
+void ReadBackJoistDesign(Reader& in, Conversion& cv);
 
 }  // namespace kmd

@@ -49,4 +49,10 @@ void WriteLateralLoadTables(Writer& out, const Conversion& cv) {
     WriteTable(out, d.Wind);
 }
 
+void ReadBackLateralLoadTables(Reader& in, Conversion& cv) {
+    LateralLoadData& d = cv.model.lateralLoads;
+    ReadCurrentTable(in, cv, d.Seismic);
+    ReadCurrentTable(in, cv, d.Wind);
+}
+
 }  // namespace kmd

@@ -8,5 +8,6 @@ namespace kmd {
 
 void ReadLateralLoadTables(Reader& in, Conversion& cv);
 void WriteLateralLoadTables(Writer& out, const Conversion& cv);
+void ReadBackLateralLoadTables(Reader& in, Conversion& cv);
 
 }  // namespace kmd

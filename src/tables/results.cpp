@@ -81,4 +81,21 @@ void WriteResultsSection(Writer& out, const Conversion& cv) {
     });
 }
 
+void ReadBackResultsSection(Reader& in, Conversion& cv) {
+    ResultsData& d = cv.model.results;
+    in.SetTable("analysis results");
+    in.I32();
+    std::int32_t c4;
+    in(d.ResultsHeader, d.Counts[0], d.Counts[1], d.Counts[2], c4);
+    d.ForEachTable([&](auto& t) { t.count = in.I32(); });
+    d.ForEachTable([&](auto& t) {
+        in.SetTable(t.name);
+        if (t.count <= 0) return;
+        in.CheckCount(t.count, 1);
+        t.Reallocate(t.count);
+        t.capacity = t.count;
+        for (std::int32_t i = 1; i <= t.count; ++i) in(t[i]);
+    });
+}
+
 }  // namespace kmd

@@ -8,5 +8,6 @@ namespace kmd {
 
 void ReadResultsSection(Reader& in, Conversion& cv);
 void WriteResultsSection(Writer& out, const Conversion& cv);
+void ReadBackResultsSection(Reader& in, Conversion& cv);
 
 }  // namespace kmd

@@ -70,4 +70,22 @@ void WriteStaticNonlinearTables(Writer& out, const Conversion& cv) {
     for (std::int32_t i = 1; i <= cv.model.objects.LineObjects.count; ++i) out(d.FrameNL[i]);
 }
 
+void ReadBackStaticNonlinearTables(Reader& in, Conversion& cv) {
+    StaticNLData& d = cv.model.staticNL;
+    in.SetTable(d.StaticNL.name);
+    if (in.I16() == 0) return;
+    ReadCurrentTable(in, cv, d.StaticNL);
+    ReadCurrentTable(in, cv, d.FHProp1);
+
+    in.SetTable(d.FrameNL.name);
+    d.FrameNLFlag = in.I16();
+    if (d.FrameNLFlag == 0) return;
+    const std::int32_t count = cv.model.objects.LineObjects.count;
+    if (count <= 0) return;
+    in.CheckCount(count, 1, "line-object count");
+    cv.model.AllocateOutputTable(d.FrameNL.name, count);
+    d.FrameNL.count = count;
+    for (std::int32_t i = 1; i <= count; ++i) in(d.FrameNL[i]);
+}
+
 }  // namespace kmd

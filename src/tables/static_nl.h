@@ -9,5 +9,6 @@ namespace kmd {
 
 void ReadStaticNonlinearTables(Reader& in, Conversion& cv);
 void WriteStaticNonlinearTables(Writer& out, const Conversion& cv);
+void ReadBackStaticNonlinearTables(Reader& in, Conversion& cv);
 
 }  // namespace kmd

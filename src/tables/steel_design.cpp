@@ -124,4 +124,15 @@ void WriteSteelDesign(Writer& out, const Conversion& cv) {
     WriteTable(out, d.OptimizationT);
 }
 
+void ReadBackSteelDesign(Reader& in, Conversion& cv) {
+    SteelDesignData& d = cv.model.steel;
+    ReadCurrentTable(in, cv, d.FLateralBrace);
+    in.SetTable(kPreferencesTable);
+    std::int16_t envelopesPresent;
+    in(d.Preferences, envelopesPresent, d.StatusFlag);
+    ReadCurrentTable(in, cv, d.SteelData);
+    ReadCurrentTable(in, cv, d.OptimizationD);
+    ReadCurrentTable(in, cv, d.OptimizationT);
+}
+
 }  // namespace kmd

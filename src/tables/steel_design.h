@@ -8,5 +8,6 @@ namespace kmd {
 
 void ReadSteelDesign(Reader& in, Conversion& cv);
 void WriteSteelDesign(Writer& out, const Conversion& cv);
+void ReadBackSteelDesign(Reader& in, Conversion& cv);
 
 }  // namespace kmd

@@ -134,4 +134,12 @@ void WriteViewTables(Writer& out, const Conversion& cv) {
     out(d.DisplayOptions);
 }
 
+void ReadBackViewTables(Reader& in, Conversion& cv) {
+    ViewData& d = cv.model.views;
+    ReadCurrentTable(in, cv, d.DevElev);
+    ReadCurrentTable(in, cv, d.TimeFunction);
+    in.SetTable("display options");
+    in(d.DisplayOptions);
+}
+
 }  // namespace kmd

@@ -14,6 +14,7 @@ void ReadWindowsAndNamedViews(Reader& in, Conversion& cv);
 // Developed elevations, time functions, database named views and display options.
 void ReadViewTables(Reader& in, Conversion& cv);
 void WriteViewTables(Writer& out, const Conversion& cv);
+void ReadBackViewTables(Reader& in, Conversion& cv);
 
 // An old developed elevation, its points taken from the area it names.
 DevElevRecord UpgradeDevElev(OldDevElevRecord&& old, const Conversion& cv);

@@ -166,6 +166,17 @@ void ReadList(Reader& in, const Conversion& cv, DynArray<Rec>& list, const char*
     ReadList(in, cv, list, name, kOnly);
 }
 
+// Design data of the current file: one record per section.
+template <class Rec>
+void ReadBackDesignData(Reader& in, Conversion& cv, Table<Rec>& t, std::int32_t sections) {
+    in.SetTable(t.name);
+    if (sections <= 0) return;
+    in.CheckCount(sections, 1);
+    cv.model.AllocateOutputTable(t.name, sections);
+    t.count = sections;
+    for (std::int32_t i = 1; i <= sections; ++i) in(t[i]);
+}
+
 }  // namespace
 
 // File order: piers, spandrels, preferences, the two flags, pier sections with
@@ -254,6 +265,24 @@ void WriteWallDesign(Writer& out, const Conversion& cv) {
     out.I16(0);
     out.SetTable(kSettingsTable);
     out(d.Settings);
+}
+
+void ReadBackWallDesign(Reader& in, Conversion& cv) {
+    WallDesignData& d = cv.model.wall;
+    ReadCurrentTable(in, cv, d.WallPier);
+    ReadCurrentTable(in, cv, d.WallSpand);
+    in.SetTable(kPreferencesTable);
+    std::int16_t envelopesPresent;
+    in(d.Preferences, envelopesPresent, d.DesignDataPresent);
+
+    ReadCurrentTable(in, cv, d.WallSections);
+    if (d.DesignDataPresent != 0) ReadBackDesignData(in, cv, d.WallData, d.WallSections.count);
+    ReadCurrentTable(in, cv, d.SpandrelSections);
+    if (d.DesignDataPresent != 0) ReadBackDesignData(in, cv, d.SpandrelData, d.SpandrelSections.count);
+    in.SetTable(kFlagTable);
+    in.I16();
+    in.SetTable(kSettingsTable);
+    in(d.Settings);
 }
 
 }  // namespace kmd

@@ -8,5 +8,6 @@ namespace kmd {
 
 void ReadWallDesign(Reader& in, Conversion& cv);
 void WriteWallDesign(Writer& out, const Conversion& cv);
+void ReadBackWallDesign(Reader& in, Conversion& cv);
 
 }  // namespace kmd
