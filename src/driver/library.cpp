@@ -166,6 +166,11 @@ ConversionResult CheckFile(const std::string& input, const ConvertOptions& optio
         return r;
     }
     if (AlreadyCurrent(r, in->Bytes(), options)) return r;
+    if (options.verify) {
+        ConversionResult whole = ConvertBytes(in->Bytes(), options, input);
+        whole.bytes = {};
+        return whole;
+    }
     CountingSink sink;
     ModelBytesResult m = ConvertModelBytes(in->Bytes(), ProductName(options), input, &sink, &*in);
     DescribeLegacy(r.report, m);

@@ -87,7 +87,10 @@ void ReadBackResultsSection(Reader& in, Conversion& cv) {
     in.I32();
     std::int32_t c4;
     in(d.ResultsHeader, d.Counts[0], d.Counts[1], d.Counts[2], c4);
-    d.ForEachTable([&](auto& t) { t.count = in.I32(); });
+    d.ForEachTable([&](auto& t) {
+        t.count = in.I32();
+        cv.report.tables.push_back({t.name, t.count});
+    });
     d.ForEachTable([&](auto& t) {
         in.SetTable(t.name);
         if (t.count <= 0) return;
