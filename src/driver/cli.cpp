@@ -150,18 +150,23 @@ void Show(const std::vector<std::string>& messages) {
     for (const std::string& m : messages) ShowMessage(m);
 }
 
+// The reports as text, or as one JSON object with a "files" array.
+std::string Render(const std::vector<FileReport>& reports, bool json) {
+    std::string text;
+    if (!json) {
+        for (std::size_t i = 0; i < reports.size(); ++i) text += (i ? "\n" : "") + ReportText(reports[i]);
+        return text;
+    }
+    text = "{\n  \"files\": [";
+    for (std::size_t i = 0; i < reports.size(); ++i)
+        text += std::string(i ? "," : "") + "\n    " + ReportJson(reports[i], 2);
+    return text + (reports.empty() ? "]\n}\n" : "\n  ]\n}\n");
+}
+
 // Writes the reports to the --report file; false (with a message) when it cannot.
 bool WriteReport(const Options& o, const std::vector<FileReport>& reports) {
     if (!o.report) return true;
-    std::string text;
-    if (o.reportFormat == "json") {
-        text = "{\n  \"files\": [";
-        for (std::size_t i = 0; i < reports.size(); ++i)
-            text += std::string(i ? "," : "") + "\n    " + ReportJson(reports[i], 2);
-        text += reports.empty() ? "]\n}\n" : "\n  ]\n}\n";
-    } else {
-        for (std::size_t i = 0; i < reports.size(); ++i) text += (i ? "\n" : "") + ReportText(reports[i]);
-    }
+    const std::string text = Render(reports, o.reportFormat == "json");
     std::string error;
     const auto* p = reinterpret_cast<const std::uint8_t*>(text.data());
     if (WriteFileAtomically(*o.report, {p, text.size()}, error)) return true;
@@ -187,13 +192,7 @@ int Inspect(const Options& o) {
         }
         reports.push_back(std::move(ins.report));
     }
-    if (o.json) {
-        std::cout << "{\n  \"files\": [";
-        for (std::size_t i = 0; i < reports.size(); ++i) std::cout << (i ? "," : "") << "\n    " << ReportJson(reports[i], 2);
-        std::cout << (reports.empty() ? "]\n}\n" : "\n  ]\n}\n");
-    } else {
-        for (std::size_t i = 0; i < reports.size(); ++i) std::cout << (i ? "\n" : "") << ReportText(reports[i]);
-    }
+    std::cout << Render(reports, o.json);
     return WriteReport(o, reports) ? status : kExitNotConverted;
 }
 

@@ -92,6 +92,16 @@ bool Commit(AtomicOutputFile& out, const std::string& path) {
     return false;
 }
 
+// Opens the input of a call: nothing when it cannot be opened (the result
+// says so) or is already current.
+std::optional<InputFile> OpenFor(ConversionResult& r, const std::string& input, const ConvertOptions& options) {
+    r.report.inputPath = input;
+    auto in = OpenInputFile(input);
+    if (!in) Finish(r, false);
+    else if (AlreadyCurrent(r, in->Bytes(), options)) in.reset();
+    return in;
+}
+
 }  // namespace
 
 std::string ConversionResult::Reason() const { return messages.empty() ? std::string() : OneLine(messages.back()); }
@@ -119,13 +129,8 @@ ConversionResult ConvertBytes(std::span<const std::uint8_t> legacy, const Conver
 ConversionResult ConvertFile(const std::string& input, const std::string& output, const ConvertOptions& options) {
     ConversionResult r;
     CallScope scope(r.messages, options);
-    r.report.inputPath = input;
-    auto in = OpenInputFile(input);
-    if (!in) {
-        Finish(r, false);
-        return r;
-    }
-    if (AlreadyCurrent(r, in->Bytes(), options)) return r;
+    auto in = OpenFor(r, input, options);
+    if (!in) return r;
     bool ok = false;
     if (options.verify) {
         // Held whole: the written bytes are read back before anything is kept.
@@ -159,13 +164,8 @@ ConversionResult ConvertFile(const std::string& input, const std::string& output
 ConversionResult CheckFile(const std::string& input, const ConvertOptions& options) {
     ConversionResult r;
     CallScope scope(r.messages, options);
-    r.report.inputPath = input;
-    auto in = OpenInputFile(input);
-    if (!in) {
-        Finish(r, false);
-        return r;
-    }
-    if (AlreadyCurrent(r, in->Bytes(), options)) return r;
+    auto in = OpenFor(r, input, options);
+    if (!in) return r;
     if (options.verify) {
         ConversionResult whole = ConvertBytes(in->Bytes(), options, input);
         whole.bytes = {};
