@@ -102,8 +102,9 @@ void WriteCompositeDesign(Writer& out, const Conversion& cv) {
 void ReadBackCompositeDesign(Reader& in, Conversion& cv) {
     CompositeDesignData& d = cv.model.composite;
     in.SetTable(kPreferencesTable);
-    std::int16_t envelopesPresent;
-    in(d.Preferences, envelopesPresent, d.StatusFlag);
+    in(d.Preferences);
+    ReadConstant<std::int16_t>(in, 0, "the design envelopes flag");
+    in(d.StatusFlag);
     ReadCurrentTable(in, cv, d.CompositeData);
 }
 

@@ -123,8 +123,9 @@ void WriteConcreteDesign(Writer& out, const Conversion& cv) {
 void ReadBackConcreteDesign(Reader& in, Conversion& cv) {
     ConcreteDesignData& d = cv.model.concrete;
     in.SetTable(kPreferencesTable);
-    std::int16_t envelopesPresent;
-    in(d.Preferences, envelopesPresent, d.StatusFlag);
+    in(d.Preferences);
+    ReadConstant<std::int16_t>(in, 0, "the design envelopes flag");
+    in(d.StatusFlag);
     ReadCurrentTable(in, cv, d.ConcreteData);
 }
 

@@ -30,8 +30,8 @@ void WriteJoistDesign(Writer& out, const Conversion& cv) {
 void ReadBackJoistDesign(Reader& in, Conversion& cv) {
     JoistDesignData& d = cv.model.joist;
     in.SetTable("steel joist design data");
-    std::int16_t envelopesPresent;
-    in(envelopesPresent, d.StatusFlag);
+    ReadConstant<std::int16_t>(in, 0, "the design envelopes flag");
+    in(d.StatusFlag);
     ReadCurrentTable(in, cv, d.SteelJoistData);
 }
 

@@ -84,9 +84,9 @@ void WriteResultsSection(Writer& out, const Conversion& cv) {
 void ReadBackResultsSection(Reader& in, Conversion& cv) {
     ResultsData& d = cv.model.results;
     in.SetTable("analysis results");
-    in.I32();
-    std::int32_t c4;
-    in(d.ResultsHeader, d.Counts[0], d.Counts[1], d.Counts[2], c4);
+    ReadConstant<std::int32_t>(in, kResultsFormat, "the results format");
+    in(d.ResultsHeader, d.Counts[0], d.Counts[1], d.Counts[2]);
+    ReadConstant<std::int32_t>(in, 0, "C4");
     d.ForEachTable([&](auto& t) {
         t.count = in.I32();
         cv.report.tables.push_back({t.name, t.count});

@@ -83,7 +83,9 @@ void ReadBackStaticNonlinearTables(Reader& in, Conversion& cv) {
     const std::int32_t count = cv.model.objects.LineObjects.count;
     if (count <= 0) return;
     in.CheckCount(count, 1, "line-object count");
-    cv.model.AllocateOutputTable(d.FrameNL.name, count);
+    const std::int16_t flag = d.FrameNLFlag;
+    cv.model.AllocateOutputTable(d.FrameNL.name, count);  // sets the flag
+    d.FrameNLFlag = flag;
     d.FrameNL.count = count;
     for (std::int32_t i = 1; i <= count; ++i) in(d.FrameNL[i]);
 }

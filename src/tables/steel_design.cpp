@@ -128,8 +128,9 @@ void ReadBackSteelDesign(Reader& in, Conversion& cv) {
     SteelDesignData& d = cv.model.steel;
     ReadCurrentTable(in, cv, d.FLateralBrace);
     in.SetTable(kPreferencesTable);
-    std::int16_t envelopesPresent;
-    in(d.Preferences, envelopesPresent, d.StatusFlag);
+    in(d.Preferences);
+    ReadConstant<std::int16_t>(in, 0, "the design envelopes flag");
+    in(d.StatusFlag);
     ReadCurrentTable(in, cv, d.SteelData);
     ReadCurrentTable(in, cv, d.OptimizationD);
     ReadCurrentTable(in, cv, d.OptimizationT);

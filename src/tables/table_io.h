@@ -174,6 +174,18 @@ void WriteTable(Writer& out, const Table<Rec>& t) {
     for (std::int32_t i = 1; i <= t.count; ++i) out(t[i]);
 }
 
+// Reads a value that the writer writes as a constant. Another value is data
+// this reader does not hold (design envelopes, say) or damage: the file is
+// refused rather than misread.
+template <class T>
+void ReadConstant(Reader& in, T expected, std::string_view what) {
+    const std::size_t at = in.Offset();
+    const T v = in.Get<T>();
+    if (v != expected)
+        in.FailAt(at, std::string(what) + " is " + std::to_string(v) + "; files in the current layout written by this "
+                  "converter hold " + std::to_string(expected) + ", and nothing else can be read back");
+}
+
 // Reads a table of the current file back, as WriteTable wrote it.
 template <class Rec>
 void ReadCurrentTable(Reader& in, Conversion& cv, Table<Rec>& t) {

@@ -272,15 +272,16 @@ void ReadBackWallDesign(Reader& in, Conversion& cv) {
     ReadCurrentTable(in, cv, d.WallPier);
     ReadCurrentTable(in, cv, d.WallSpand);
     in.SetTable(kPreferencesTable);
-    std::int16_t envelopesPresent;
-    in(d.Preferences, envelopesPresent, d.DesignDataPresent);
+    in(d.Preferences);
+    ReadConstant<std::int16_t>(in, 0, "the design envelopes flag");
+    in(d.DesignDataPresent);
 
     ReadCurrentTable(in, cv, d.WallSections);
     if (d.DesignDataPresent != 0) ReadBackDesignData(in, cv, d.WallData, d.WallSections.count);
     ReadCurrentTable(in, cv, d.SpandrelSections);
     if (d.DesignDataPresent != 0) ReadBackDesignData(in, cv, d.SpandrelData, d.SpandrelSections.count);
     in.SetTable(kFlagTable);
-    in.I16();
+    ReadConstant<std::int16_t>(in, 0, "the wall flag");
     in.SetTable(kSettingsTable);
     in(d.Settings);
 }
