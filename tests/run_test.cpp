@@ -248,7 +248,7 @@ TEST_F(RunTest, InspectAndVerify) {
     Put(dir / "old.KMD", Example("8.3"));
     Result v = Run("--yes --verify old.KMD new.KMD");
     ASSERT_EQ(v.status, 0) << v.err;
-    Result legacy = Run("--yes inspect --json old.KMD"), current = Run("inspect --json new.KMD");
+    Result legacy = Run("inspect --json old.KMD"), current = Run("inspect --json new.KMD");
     ASSERT_EQ(legacy.status, 0) << legacy.err;
     ASSERT_EQ(current.status, 0) << current.err;
     const auto a = kmdtest::Json::Parse(legacy.out)["files"][0], b = kmdtest::Json::Parse(current.out)["files"][0];

@@ -184,8 +184,11 @@ int Inspect(const Options& o) {
     if (o.operands.empty()) return UsageError("inspect needs a file");
     int status = kExitOk;
     std::vector<FileReport> reports;
+    // Nothing is written, so files older than 9.0 are read without asking.
+    ConvertOptions options = LibraryOptions(o);
+    options.confirmOlderVersion = [](const std::string&) { return true; };
     for (const std::string& path : o.operands) {
-        Inspection ins = InspectFile(path, LibraryOptions(o));
+        Inspection ins = InspectFile(path, options);
         if (!ins.ok) {
             Show(ins.messages);
             status = kExitNotConverted;
