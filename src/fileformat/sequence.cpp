@@ -91,9 +91,9 @@ constexpr ReadStep kReadSteps[] = {
 static_assert(std::size(kReadSteps) == 28);
 
 constexpr WriteStep kWriteSteps[] = {
-    {"project information and preferences", WriteProjectSection},
-    {"coordinate systems, grids, reference lines and planes", WriteCoordinateTables},
-    {"stories and diaphragms", WriteStoryTables},
+    {"project information and preferences", WriteProjectSection, ReadBackProjectSection},
+    {"coordinate systems, grids, reference lines and planes", WriteCoordinateTables, ReadBackCoordinateTables},
+    {"stories and diaphragms", WriteStoryTables, ReadBackStoryTables},
     {"materials, sections, section designer sections, shell sections, deck data and link properties", WritePropertyTables},
     {"point names and bays", WriteLabelTables},
     {"point, line and area objects", WriteObjectTables},
