@@ -94,7 +94,7 @@ constexpr WriteStep kWriteSteps[] = {
     {"project information and preferences", WriteProjectSection, ReadBackProjectSection},
     {"coordinate systems, grids, reference lines and planes", WriteCoordinateTables, ReadBackCoordinateTables},
     {"stories and diaphragms", WriteStoryTables, ReadBackStoryTables},
-    {"materials, sections, section designer sections, shell sections, deck data and link properties", WritePropertyTables},
+    {"materials, sections, section designer sections, shell sections, deck data and link properties", WritePropertyTables, ReadBackPropertyTables},
     {"point names and bays", WriteLabelTables},
     {"point, line and area objects", WriteObjectTables},
     {"point assignments", WritePointAssignments},
