@@ -100,7 +100,7 @@ constexpr WriteStep kWriteSteps[] = {
     {"point assignments", WritePointAssignments, ReadBackPointAssignments},
     {"frame assignments", WriteFrameAssignments, ReadBackFrameAssignments},
     {"shell assignments", WriteShellAssignments, ReadBackShellAssignments},
-    {"load cases, combinations and assigned loads", WriteLoadTables},
+    {"load cases, combinations and assigned loads", WriteLoadTables, ReadBackLoadTables},
     {"automatic seismic and wind loads", WriteLateralLoadTables},
     {"response spectrum and time history functions", WriteFunctionTables},
     {"static nonlinear cases", WriteStaticNonlinearTables},
