@@ -188,6 +188,13 @@ TEST(StoryTables, ShortArraysAreFilledEmptyWithOneWarningPerStory) {
     for (int j = 0; j < 3; ++j) expect.i32(0).i16(0).arr_i32(0, {0});
     expect.i16(0).i16(0);
     EXPECT_BYTES(out, expect.data);
+
+    // Read back, the items written empty are left out again.
+    auto back = kmdtest::NewConversion();
+    kmd::Reader in(out, nullptr, kmd::Reader::Form::Current);
+    kmd::ReadBackStoryTables(in, *back);
+    EXPECT_EQ(in.Remaining(), 0u);
+    EXPECT_BYTES(WriteSection(WriteStoryTables, *back), out);
 }
 
 // A story record for D = 1 whose S17 items are given.

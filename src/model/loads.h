@@ -71,6 +71,12 @@ struct SlotsAsItems {
         out.I32(0);
         out.WriteElements(std::span<const std::int32_t>(held).subspan(1));
     }
+    // Slot 0 keeps what it holds.
+    void ReadCurrent(Reader& in) const {
+        in.ArrayHeader0(sizeof(std::int32_t), 10);
+        in.I32();
+        for (std::size_t k = 1; k < held.size(); ++k) in.Field(held[k]);
+    }
 };
 
 // "CL": 88 bytes in the legacy file, 98 in the current one.

@@ -24,6 +24,13 @@ struct ZeroBasedInPlaceGroup {
         out.AsHeld(T{});
         out.WriteElements(std::span<const T>(held).subspan(1));
     }
+    // Element 0 keeps what it holds.
+    void ReadCurrent(Reader& in) const {
+        in.ArrayHeader0(CurrentMinSize<T>(), N - 1);
+        T empty{};
+        in.AsHeld(empty);
+        for (std::size_t k = 1; k < N; ++k) in.Field(held[k]);
+    }
 };
 template <class T, std::size_t N>
 ZeroBasedInPlaceGroup<T, N> ZeroBasedInPlace(std::array<T, N>& a) { return {a}; }
@@ -56,6 +63,24 @@ struct RealsRebuiltToUpper {
         out.ArrayHeader0(std::uint64_t(upper));
         out.Field(0.0);
         if (upper > 0) out.WriteElements(std::span<const double>(held.Find(1), std::size_t(upper)));
+    }
+    // Read back with bounds 1..upper, or with storage and no elements (0..-1).
+    void ReadCurrent(Reader& in) const {
+        const std::size_t at = in.Offset();
+        const auto ndims = in.Get<std::int16_t>();
+        const auto count = in.Get<std::uint32_t>();
+        const auto lower = in.Get<std::int32_t>();
+        if (ndims != 1 || lower != 0)
+            in.FailAt(at, std::string(what) + ": expected an array with bounds 0 to n");
+        if (count == 0) {
+            held = DynArray<double>::Sized(0, -1);
+            return;
+        }
+        in.CheckCount(count, sizeof(double), "array length");
+        double empty = 0;
+        in.Field(empty);
+        held = DynArray<double>::Sized(1, std::int64_t(count) - 1);
+        for (double& e : held.items) in.Field(e);
     }
 };
 inline RealsRebuiltToUpper RebuiltToUpper(DynArray<double>& a, const char* what) { return {a, what}; }

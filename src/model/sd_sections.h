@@ -38,6 +38,15 @@ struct SdMatrixForm {
         for (std::size_t i = 0; i < 3; ++i)
             for (std::size_t j = 0; j < 3; ++j) out.F64(held.items[i + 3 * j]);
     }
+    void ReadCurrent(Reader& in) const {
+        in.ArrayHeader0(sizeof(double), 9);
+        in.F64();
+        ChargeMemory(9 * sizeof(double));
+        held.dims = {{3, 1}, {3, 1}};
+        held.items.assign(9, 0.0);
+        for (std::size_t i = 0; i < 3; ++i)
+            for (std::size_t j = 0; j < 3; ++j) in.Field(held.items[i + 3 * j]);
+    }
 };
 inline SdMatrixForm SdMatrix(DynArray<double>& m, const char* what) { return {m, what}; }
 
@@ -50,6 +59,7 @@ struct WrittenEmptyForm {
     template <class Checker>
     void Check(Checker&) const {}
     void WriteCurrent(Writer& out) const { out.Field(T{}); }
+    void ReadCurrent(Reader& in) const { in.Field(held); }
 };
 template <class T>
 WrittenEmptyForm<T> WrittenEmpty(T& v) { return {v}; }
@@ -181,16 +191,41 @@ struct SDSectionRecord {
         return RealCount < stored ? RealCount : stored;
     }
 };
+// SdReals, written as Counted with the count SdRealsUpper(); read back with the
+// count the file gives, at most RealCount (so SdRealsUpper() gives it again).
+struct SdRealsForm {
+    using IsFieldForm = void;
+    DynArray<double>& held;
+    const std::int32_t& realCount;
+    std::int64_t upper;
+
+    CountedArray<double, std::int64_t> AsCounted(std::int64_t n) const { return {held, n, "SdReals"}; }
+    template <class Checker>
+    void Check(Checker& c) const { AsCounted(upper).Check(c); }
+    void WriteCurrent(Writer& out) const { AsCounted(upper).WriteCurrent(out); }
+    void ReadCurrent(Reader& in) const {
+        const std::size_t at = in.Offset();
+        const std::int64_t n = in.ArrayHeader0(sizeof(double));
+        if (n > realCount)
+            in.FailAt(at, "SdReals: " + std::to_string(n) + " elements, more than RealCount " +
+                              std::to_string(realCount));
+        in.Seek(at);
+        AsCounted(n).ReadCurrent(in);
+    }
+};
+
 // Every item array and every array inside an item is written with bounds 0 to
 // its count. The SdReals count is worked out whenever the list is used; only the
-// record check and the current writer take it, both after reading.
+// record check and the current writer take it, both after reading (the
+// current-layout reader takes the count the file gives).
 template <class Io>
 void fields(Io& io, SDSectionRecord& r) {
     io(r.Name, r.SdCode1, r.SdValue1, r.SdValue2, r.CountA, Counted(r.ItemsA, r.CountA, "ItemsA"), r.CountB,
        Counted(r.ItemsB, r.CountB, "ItemsB"), r.CountC, Counted(r.ItemsC, r.CountC, "ItemsC"), r.CountD,
        Counted(r.ItemsD, r.CountD, "ItemsD"), r.SdValues3, r.SdBlock, r.SdCode2, r.SdValue4, r.SdCode3, r.SdCode4,
-       r.SdCode5, r.SdValues5, r.RealCount, Counted(r.SdReals, r.SdRealsUpper(), "SdReals"), r.SdCode6, r.SdCode7,
-       r.SdCode8, r.SdValue6, r.SdValue7, r.SdValue8, r.CountE, WrittenEmpty(r.ItemsE), WrittenEmpty(r.SdCode9));
+       r.SdCode5, r.SdValues5, r.RealCount, SdRealsForm{r.SdReals, r.RealCount, r.SdRealsUpper()}, r.SdCode6,
+       r.SdCode7, r.SdCode8, r.SdValue6, r.SdValue7, r.SdValue8, r.CountE, WrittenEmpty(r.ItemsE),
+       WrittenEmpty(r.SdCode9));
 }
 
 struct SDSectionData {

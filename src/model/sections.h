@@ -21,6 +21,15 @@ struct FixedAsStringForm {
         if constexpr (Trim) out.Field(Trimmed(held));
         else out.Field(std::string_view(held.chars.data(), N));
     }
+    // A trimmed name is padded with blanks again.
+    void ReadCurrent(Reader& in) const {
+        const std::size_t at = in.Offset();
+        std::string s;
+        in.Field(s);
+        if (Trim ? s.size() > N : s.size() != N)
+            in.FailAt(at, "a name of " + std::to_string(N) + " characters has " + std::to_string(s.size()));
+        held = FixedString<N>(s);
+    }
 };
 template <std::size_t N>
 FixedAsStringForm<N, true> AsTrimmedString(FixedString<N>& s) { return {s}; }

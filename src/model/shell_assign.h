@@ -22,6 +22,11 @@ struct WidenedModifiers {
         std::fill(m.begin() + 6, m.end(), 1.0);
         ZeroBased(m).WriteCurrent(out);
     }
+    void ReadCurrent(Reader& in) const {
+        std::array<double, 10> m{};
+        ZeroBased(m).ReadCurrent(in);
+        std::copy(m.begin(), m.begin() + 6, held.begin());
+    }
 };
 
 // "ShModifier"

@@ -18,6 +18,14 @@ struct VariableLengthName {
     FixedString<N>& held;
 
     void WriteCurrent(Writer& out) const { out(std::string_view(held.chars.data(), N)); }
+    void ReadCurrent(Reader& in) const {
+        const std::size_t at = in.Offset();
+        std::string s;
+        in.Field(s);
+        if (s.size() != N)
+            in.FailAt(at, "a name of " + std::to_string(N) + " characters has " + std::to_string(s.size()));
+        held = FixedString<N>(s);
+    }
 };
 template <std::size_t N>
 VariableLengthName<N> VariableLength(FixedString<N>& name) { return {name}; }
@@ -56,6 +64,15 @@ struct PerDiaphragmValues {
                 out.AsHeld(T{});
         }
     }
+    // Read back with bounds 1..D.
+    void ReadCurrent(Reader& in) const {
+        const std::int32_t d = diaphragms < 0 ? 0 : diaphragms;
+        in.ArrayHeader0(CurrentMinSize<T>(), d);
+        T empty{};
+        in.AsHeld(empty);
+        held = DynArray<T>::Sized(1, d);
+        for (T& e : held.items) in.Field(e);
+    }
 };
 
 // A group of such arrays.
@@ -67,6 +84,9 @@ struct PerDiaphragmGroup {
 
     void WriteCurrent(Writer& out) const {
         for (DynArray<T>& a : held) out(PerDiaphragmValues<T>{a, diaphragms});
+    }
+    void ReadCurrent(Reader& in) const {
+        for (DynArray<T>& a : held) PerDiaphragmValues<T>{a, diaphragms}.ReadCurrent(in);
     }
 };
 
@@ -85,6 +105,39 @@ struct PerDiaphragmItems {
     const std::int32_t& diaphragms;
 
     void WriteCurrent(Writer& out) const { out(PerDiaphragmValues<StoryDiaphragmItem>{held, diaphragms}); }
+    // An item the held array lacked is written empty as held (its values without
+    // storage) and is left out again; the items held are one run of 1..D.
+    void ReadCurrent(Reader& in) const {
+        const std::int32_t d = diaphragms < 0 ? 0 : diaphragms;
+        in.ArrayHeader0(CurrentMinSize<StoryDiaphragmItem>(), d);
+        StoryDiaphragmItem empty;
+        in.AsHeld(empty);
+        held = DynArray<StoryDiaphragmItem>::Sized(1, d);
+        std::int32_t first = 0, last = 0;
+        for (std::int32_t j = 1; j <= d; ++j) {
+            const std::size_t at = in.Offset();
+            in.Skip(6);  // Count, Word
+            const bool asHeld = in.I16() == 0;
+            in.Seek(at);
+            StoryDiaphragmItem& item = held.items[std::size_t(j - 1)];
+            if (asHeld) {
+                in.AsHeld(item);
+                continue;
+            }
+            in.Field(item);
+            if (first != 0 && last != j - 1)
+                in.FailAt(at, "diaphragm item " + std::to_string(j) + " follows an item written empty");
+            if (first == 0) first = j;
+            last = j;
+        }
+        if (first == 0) {
+            held = {};
+        } else if (first > 1 || last < d) {
+            held.items.erase(held.items.begin() + last, held.items.end());
+            held.items.erase(held.items.begin(), held.items.begin() + (first - 1));
+            held.dims[0] = {std::uint32_t(last - first + 1), first};
+        }
+    }
     template <class C>
     void Check(C& c) const {
         for (std::int32_t j = 1; j <= diaphragms; ++j) {

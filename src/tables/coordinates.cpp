@@ -83,4 +83,11 @@ void WriteCoordinateTables(Writer& out, const Conversion& cv) {
     WriteTable(out, c.ReferencePlane);
 }
 
+void ReadBackCoordinateTables(Reader& in, Conversion& cv) {
+    auto& c = cv.model.coords;
+    ReadCurrentTable(in, cv, c.CoordSystem);
+    ReadCurrentTable(in, cv, c.ReferenceLine);
+    ReadCurrentTable(in, cv, c.ReferencePlane);
+}
+
 }  // namespace kmd

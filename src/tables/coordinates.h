@@ -8,5 +8,6 @@ namespace kmd {
 
 void ReadCoordinateTables(Reader& in, Conversion& cv);
 void WriteCoordinateTables(Writer& out, const Conversion& cv);
+void ReadBackCoordinateTables(Reader& in, Conversion& cv);
 
 }  // namespace kmd

@@ -42,4 +42,15 @@ void WriteFrameAssignments(Writer& out, const Conversion& cv) {
     WriteTable(out, d.FMomentBeam);
 }
 
+void ReadBackFrameAssignments(Reader& in, Conversion& cv) {
+    FrameAssignData& d = cv.model.frameAssign;
+    ReadCurrentTable(in, cv, d.FFixity);
+    ReadCurrentTable(in, cv, d.FOffset);
+    ReadCurrentTable(in, cv, d.FModifier);
+    ReadCurrentTable(in, cv, d.FLink);
+    ReadCurrentTable(in, cv, d.FSpring);
+    ReadCurrentTable(in, cv, d.FMass);
+    ReadCurrentTable(in, cv, d.FMomentBeam);
+}
+
 }  // namespace kmd

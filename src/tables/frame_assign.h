@@ -8,5 +8,6 @@ namespace kmd {
 
 void ReadFrameAssignments(Reader& in, Conversion& cv);
 void WriteFrameAssignments(Writer& out, const Conversion& cv);
+void ReadBackFrameAssignments(Reader& in, Conversion& cv);
 
 }  // namespace kmd

@@ -26,6 +26,17 @@ void WriteLabelTable(Writer& out, const LabelTable<T>& t) {
     for (std::int32_t i = 1; i <= t.count; ++i) out(t[i]);
 }
 
+template <class T>
+void ReadBackLabelTable(Reader& in, Conversion& cv, LabelTable<T>& t) {
+    in.SetTable(t.name);
+    in(t.count, t.TableExtra);
+    cv.report.tables.push_back({t.name, t.count});
+    if (t.count <= 0) return;
+    in.CheckCount(t.count, CurrentMinSize<T>());
+    AllocateRecords(cv, t);
+    for (std::int32_t i = 1; i <= t.count; ++i) in(t[i]);
+}
+
 }  // namespace
 
 void ReadLabelTables(Reader& in, Conversion& cv) {
@@ -36,6 +47,11 @@ void ReadLabelTables(Reader& in, Conversion& cv) {
 void WriteLabelTables(Writer& out, const Conversion& cv) {
     const LabelData& d = cv.model.labels;
     d.ForEach([&](const auto& t) { WriteLabelTable(out, t); });
+}
+
+void ReadBackLabelTables(Reader& in, Conversion& cv) {
+    LabelData& d = cv.model.labels;
+    d.ForEach([&](auto& t) { ReadBackLabelTable(in, cv, t); });
 }
 
 }  // namespace kmd

@@ -8,5 +8,6 @@ namespace kmd {
 
 void ReadLabelTables(Reader& in, Conversion& cv);
 void WriteLabelTables(Writer& out, const Conversion& cv);
+void ReadBackLabelTables(Reader& in, Conversion& cv);
 
 }  // namespace kmd

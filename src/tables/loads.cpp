@@ -70,4 +70,20 @@ void WriteLoadTables(Writer& out, const Conversion& cv) {
     WriteTable(out, d.ShWPLoad);
 }
 
+void ReadBackLoadTables(Reader& in, Conversion& cv) {
+    LoadData& d = cv.model.loads;
+    ReadCurrentTable(in, cv, d.LoadCondition);
+    ReadCurrentTable(in, cv, d.Combo);
+    if (d.Combo.count != 0) ReadCurrentTable(in, cv, d.CL);
+    ReadCurrentTable(in, cv, d.JFLoad);
+    ReadCurrentTable(in, cv, d.JGDLoad);
+    ReadCurrentTable(in, cv, d.JTLoad);
+    ReadCurrentTable(in, cv, d.FCLoad);
+    ReadCurrentTable(in, cv, d.FDLoad);
+    ReadCurrentTable(in, cv, d.FTLoad);
+    ReadCurrentTable(in, cv, d.ShULoad);
+    ReadCurrentTable(in, cv, d.ShTLoad);
+    ReadCurrentTable(in, cv, d.ShWPLoad);
+}
+
 }  // namespace kmd

@@ -8,5 +8,6 @@ namespace kmd {
 
 void ReadLoadTables(Reader& in, Conversion& cv);
 void WriteLoadTables(Writer& out, const Conversion& cv);
+void ReadBackLoadTables(Reader& in, Conversion& cv);
 
 }  // namespace kmd

@@ -35,4 +35,10 @@ void WriteMaterialTables(Writer& out, const Conversion& cv) {
     WriteTable(out, m.MT);
 }
 
+void ReadBackMaterialTables(Reader& in, Conversion& cv) {
+    MaterialData& m = cv.model.materials;
+    ReadCurrentTable(in, cv, m.Material);
+    ReadCurrentTable(in, cv, m.MT);
+}
+
 }  // namespace kmd

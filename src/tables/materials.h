@@ -8,5 +8,6 @@ namespace kmd {
 
 void ReadMaterialTables(Reader& in, Conversion& cv);
 void WriteMaterialTables(Writer& out, const Conversion& cv);
+void ReadBackMaterialTables(Reader& in, Conversion& cv);
 
 }  // namespace kmd

@@ -81,4 +81,11 @@ void WriteObjectTables(Writer& out, const Conversion& cv) {
     WriteTable(out, d.AreaObjects);
 }
 
+void ReadBackObjectTables(Reader& in, Conversion& cv) {
+    ObjectData& d = cv.model.objects;
+    ReadCurrentTable(in, cv, d.PointObjects);
+    ReadCurrentTable(in, cv, d.LineObjects);
+    ReadCurrentTable(in, cv, d.AreaObjects);
+}
+
 }  // namespace kmd

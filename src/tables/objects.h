@@ -8,5 +8,6 @@ namespace kmd {
 
 void ReadObjectTables(Reader& in, Conversion& cv);
 void WriteObjectTables(Writer& out, const Conversion& cv);
+void ReadBackObjectTables(Reader& in, Conversion& cv);
 
 }  // namespace kmd

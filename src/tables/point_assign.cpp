@@ -37,4 +37,15 @@ void WritePointAssignments(Writer& out, const Conversion& cv) {
     WriteTable(out, d.Mass);
 }
 
+void ReadBackPointAssignments(Reader& in, Conversion& cv) {
+    PointAssignData& d = cv.model.pointAssign;
+    ReadCurrentTable(in, cv, d.Constraint);
+    ReadCurrentTable(in, cv, d.CJoint);
+    ReadCurrentTable(in, cv, d.PanelZone);
+    ReadCurrentTable(in, cv, d.Restraint);
+    ReadCurrentTable(in, cv, d.Spring);
+    ReadCurrentTable(in, cv, d.JLink);
+    ReadCurrentTable(in, cv, d.Mass);
+}
+
 }  // namespace kmd

@@ -8,5 +8,6 @@ namespace kmd {
 
 void ReadPointAssignments(Reader& in, Conversion& cv);
 void WritePointAssignments(Writer& out, const Conversion& cv);
+void ReadBackPointAssignments(Reader& in, Conversion& cv);
 
 }  // namespace kmd

@@ -201,4 +201,39 @@ void WriteProjectSection(Writer& out, const Conversion& cv) {
     out(p.Extended);
 }
 
+void ReadBackProjectSection(Reader& in, Conversion& cv) {
+    auto& p = cv.model.project;
+
+    in.SetTable(kUnitCodesTable);
+    in(p.UnitCodes);
+    cv.run.CurrentUnits = p.UnitCodes.UnitSystem;
+
+    in.SetTable(kInformationTable);
+    in(p.Info);
+    ReadCurrentTable(in, cv, p.Standard);
+    in.SetTable(kPreferencesTable);
+    in(p.Preferences);
+
+    in.SetTable(kSettingsTable);
+    in(p.ProjectText, p.SettingsBlock, p.SettingsFlag, p.Parameters[0], p.Parameters[1], p.Parameters[2]);
+    in.SetTable(kListTable);
+    in(p.Lists[0], p.Lists[1], p.Lists[2]);
+    in.SetTable(kSeriesTable);
+    in(p.Series[0], p.Series[1], p.Series[2]);
+
+    in.SetTable(kParameterTable);
+    in(p.Parameters[3]);
+    in.SetTable(kListTable);
+    in(p.Lists[3]);
+    in.SetTable(kSeriesTable);
+    in(p.Series[3]);
+
+    in.SetTable(kOptionTable);
+    in(p.Option, p.OptionBlock);
+    in.SetTable(kFontTable);
+    in(p.Font);
+    in.SetTable(kExtendedTable);
+    in(p.Extended);
+}
+
 }  // namespace kmd

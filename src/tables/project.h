@@ -8,5 +8,6 @@ namespace kmd {
 
 void ReadProjectSection(Reader& in, Conversion& cv);
 void WriteProjectSection(Writer& out, const Conversion& cv);
+void ReadBackProjectSection(Reader& in, Conversion& cv);
 
 }  // namespace kmd

@@ -25,4 +25,12 @@ void WritePropertyTables(Writer& out, const Conversion& cv) {
     WriteShellPropertyTables(out, cv);
 }
 
+void ReadBackPropertyTables(Reader& in, Conversion& cv) {
+    ReadBackMaterialTables(in, cv);
+    ReadBackSectionTables(in, cv);
+    ReadBackSDSectionTables(in, cv);
+    ReadBackPierJoistTables(in, cv);
+    ReadBackShellPropertyTables(in, cv);
+}
+
 }  // namespace kmd

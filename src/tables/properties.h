@@ -8,5 +8,6 @@ namespace kmd {
 
 void ReadPropertyTables(Reader& in, Conversion& cv);
 void WritePropertyTables(Writer& out, const Conversion& cv);
+void ReadBackPropertyTables(Reader& in, Conversion& cv);
 
 }  // namespace kmd

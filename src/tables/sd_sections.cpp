@@ -40,4 +40,6 @@ void ReadSDSectionTables(Reader& in, Conversion& cv) {
 
 void WriteSDSectionTables(Writer& out, const Conversion& cv) { WriteTable(out, cv.model.sdSections.SDSection); }
 
+void ReadBackSDSectionTables(Reader& in, Conversion& cv) { ReadCurrentTable(in, cv, cv.model.sdSections.SDSection); }
+
 }  // namespace kmd

@@ -8,5 +8,6 @@ namespace kmd {
 
 void ReadSDSectionTables(Reader& in, Conversion& cv);
 void WriteSDSectionTables(Writer& out, const Conversion& cv);
+void ReadBackSDSectionTables(Reader& in, Conversion& cv);
 
 }  // namespace kmd

@@ -61,6 +61,15 @@ void WriteSectionTables(Writer& out, const Conversion& cv) {
     WriteTable(out, s.CP);
 }
 
+void ReadBackSectionTables(Reader& in, Conversion& cv) {
+    SectionData& s = cv.model.sections;
+    ReadCurrentTable(in, cv, s.Section);
+    ReadCurrentTable(in, cv, s.AUTO);
+    ReadCurrentTable(in, cv, s.VS);
+    ReadCurrentTable(in, cv, s.Rebar);
+    ReadCurrentTable(in, cv, s.CP);
+}
+
 void ReadPierJoistTables(Reader& in, Conversion& cv) {
     SectionData& s = cv.model.sections;
     ReadTable(in, cv, s.PierSection);
@@ -72,6 +81,12 @@ void WritePierJoistTables(Writer& out, const Conversion& cv) {
     const SectionData& s = cv.model.sections;
     WriteTable(out, s.PierSection);
     WriteTable(out, s.JoistData);
+}
+
+void ReadBackPierJoistTables(Reader& in, Conversion& cv) {
+    SectionData& s = cv.model.sections;
+    ReadCurrentTable(in, cv, s.PierSection);
+    ReadCurrentTable(in, cv, s.JoistData);
 }
 
 }  // namespace kmd

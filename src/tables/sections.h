@@ -8,7 +8,9 @@ namespace kmd {
 
 void ReadSectionTables(Reader& in, Conversion& cv);
 void WriteSectionTables(Writer& out, const Conversion& cv);
+void ReadBackSectionTables(Reader& in, Conversion& cv);
 void ReadPierJoistTables(Reader& in, Conversion& cv);
 void WritePierJoistTables(Writer& out, const Conversion& cv);
+void ReadBackPierJoistTables(Reader& in, Conversion& cv);
 
 }  // namespace kmd

@@ -29,4 +29,11 @@ void WriteShellAssignments(Writer& out, const Conversion& cv) {
     WriteTable(out, d.SMass);
 }
 
+void ReadBackShellAssignments(Reader& in, Conversion& cv) {
+    ShellAssignData& d = cv.model.shellAssign;
+    ReadCurrentTable(in, cv, d.ShModifier);
+    ReadCurrentTable(in, cv, d.SSpring);
+    ReadCurrentTable(in, cv, d.SMass);
+}
+
 }  // namespace kmd

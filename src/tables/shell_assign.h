@@ -8,5 +8,6 @@ namespace kmd {
 
 void ReadShellAssignments(Reader& in, Conversion& cv);
 void WriteShellAssignments(Writer& out, const Conversion& cv);
+void ReadBackShellAssignments(Reader& in, Conversion& cv);
 
 }  // namespace kmd

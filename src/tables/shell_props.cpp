@@ -35,4 +35,11 @@ void WriteShellPropertyTables(Writer& out, const Conversion& cv) {
     WriteTable(out, d.NLLinkProp);
 }
 
+void ReadBackShellPropertyTables(Reader& in, Conversion& cv) {
+    ShellPropertyData& d = cv.model.shellProps;
+    ReadCurrentTable(in, cv, d.ShellSection);
+    ReadCurrentTable(in, cv, d.DeckInfo);
+    ReadCurrentTable(in, cv, d.NLLinkProp);
+}
+
 }  // namespace kmd

@@ -8,5 +8,6 @@ namespace kmd {
 
 void ReadShellPropertyTables(Reader& in, Conversion& cv);
 void WriteShellPropertyTables(Writer& out, const Conversion& cv);
+void ReadBackShellPropertyTables(Reader& in, Conversion& cv);
 
 }  // namespace kmd

@@ -76,4 +76,24 @@ void WriteStoryTables(Writer& out, const Conversion& cv) {
     }
 }
 
+// Each story takes the diaphragm count its values are written for.
+void ReadBackStoryTables(Reader& in, Conversion& cv) {
+    auto& s = cv.model.stories;
+    ReadCurrentTable(in, cv, s.Diaphragm);
+
+    auto& t = s.Story;
+    in.SetTable(t.name);
+    t.count = in.I32();
+    cv.report.tables.push_back({t.name, t.count});
+    if (t.count <= 0) return;
+    const std::int64_t records = std::int64_t(t.count) + 1;
+    in.CheckCount(records, 1);
+    cv.model.AllocateObjectTable(t.name, std::int32_t(records), t.capacity);
+    for (std::int64_t i = 1; i <= records; ++i) {
+        StoryRecord& r = t[i];
+        r.Diaphragms = s.Diaphragm.count;
+        in(r);
+    }
+}
+
 }  // namespace kmd

@@ -8,5 +8,6 @@ namespace kmd {
 
 void ReadStoryTables(Reader& in, Conversion& cv);
 void WriteStoryTables(Writer& out, const Conversion& cv);
+void ReadBackStoryTables(Reader& in, Conversion& cv);
 
 }  // namespace kmd
