@@ -32,6 +32,7 @@ void ReadBackLabelTable(Reader& in, Conversion& cv, LabelTable<T>& t) {
     in(t.count, t.TableExtra);
     cv.report.tables.push_back({t.name, t.count});
     if (t.count <= 0) return;
+    CheckRecordCount(in, t.count);
     in.CheckCount(t.count, CurrentMinSize<T>());
     AllocateRecords(cv, t);
     for (std::int32_t i = 1; i <= t.count; ++i) in(t[i]);

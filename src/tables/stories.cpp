@@ -83,10 +83,15 @@ void ReadBackStoryTables(Reader& in, Conversion& cv) {
 
     auto& t = s.Story;
     in.SetTable(t.name);
+    const std::size_t countAt = in.Offset();
     t.count = in.I32();
     cv.report.tables.push_back({t.name, t.count});
     if (t.count <= 0) return;
+    if (s.Diaphragm.count < 0)
+        in.FailAt(countAt, "stories need their per-diaphragm values, but the diaphragm count is negative (" +
+                               std::to_string(s.Diaphragm.count) + ")");
     const std::int64_t records = std::int64_t(t.count) + 1;
+    CheckRecordCount(in, records);
     in.CheckCount(records, 1);
     cv.model.AllocateObjectTable(t.name, std::int32_t(records), t.capacity);
     for (std::int64_t i = 1; i <= records; ++i) {

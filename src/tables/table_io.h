@@ -186,6 +186,12 @@ void ReadConstant(Reader& in, T expected, std::string_view what) {
                   "converter hold " + std::to_string(expected) + ", and nothing else can be read back");
 }
 
+// The allocators size a table in blocks of up to 20 records within 32 bits.
+inline void CheckRecordCount(Reader& in, std::int64_t count) {
+    constexpr std::int64_t kMostRecords = std::numeric_limits<std::int32_t>::max() - 40;
+    if (count > kMostRecords) in.Fail("record count " + std::to_string(count) + " exceeds what a table can hold");
+}
+
 // Reads a table of the current file back, as WriteTable wrote it.
 template <class Rec>
 void ReadCurrentTable(Reader& in, Conversion& cv, Table<Rec>& t) {
@@ -193,6 +199,7 @@ void ReadCurrentTable(Reader& in, Conversion& cv, Table<Rec>& t) {
     t.count = in.I32();
     cv.report.tables.push_back({t.name, t.count});
     if (t.count <= 0) return;
+    CheckRecordCount(in, t.count);
     in.CheckCount(t.count, CurrentMinSize<Rec>());
     if (t.kind == Allocator::Output) {
         t.Reallocate(t.count);
