@@ -24,13 +24,6 @@ private:
     ScopedMessages scope_;
 };
 
-std::string OneLine(const std::string& text) {
-    std::string s = TerminalText(text);
-    for (char& c : s)
-        if (c == '\n' || c == '\r') c = ' ';
-    return s;
-}
-
 void DescribeLegacy(FileReport& f, const ModelBytesResult& m) {
     f.layout = "legacy";
     f.productName = m.header.HeaderProgramName;

@@ -68,6 +68,13 @@ std::string TerminalText(const std::string& text) {
     return out;
 }
 
+std::string OneLine(const std::string& text) {
+    std::string s = TerminalText(text);
+    for (char& c : s)
+        if (c == '\n' || c == '\r') c = ' ';
+    return s;
+}
+
 void ShowMessage(const std::string& text, MessageStyle) { Emit(text); }
 
 void SetQuestionPolicy(QuestionPolicy p) { g_policy = p; }

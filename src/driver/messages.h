@@ -58,5 +58,7 @@ private:
 
 // Text as shown on a terminal: the CR LF pairs of composed messages become line breaks.
 std::string TerminalText(const std::string& text);
+// The same on one line: line breaks become spaces.
+std::string OneLine(const std::string& text);
 
 }  // namespace kmd

@@ -1,6 +1,7 @@
 // The report of a file as text and as JSON.
 #include <cstdio>
 
+#include "driver/messages.h"
 #include "kmd/kmd.h"
 
 namespace kmd {
@@ -91,15 +92,6 @@ void Section(std::string& out, const char* title, const std::vector<std::string>
     if (lines.empty()) return;
     out += std::string("  ") + title + ":\n";
     for (const std::string& l : lines) out += "    " + l + "\n";
-}
-
-std::string OneLine(std::string s) {
-    std::string out;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') continue;
-        out += s[i] == '\n' || s[i] == '\r' ? ' ' : s[i];
-    }
-    return out;
 }
 
 }  // namespace

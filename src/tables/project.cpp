@@ -164,6 +164,38 @@ void ReadProjectSection(Reader& in, Conversion& cv) {
     cv.run.CurrentUnits = p.UnitCodes.UnitSystem;
 }
 
+// The tables after the unit codes, in file order: written, or read back from
+// the current file (`table` writes or reads the standards table).
+template <class Io, class Project, class TableIo>
+void ProjectTables(Io& io, Project& p, TableIo table) {
+    io.SetTable(kInformationTable);
+    io(p.Info);
+    table(p.Standard);
+    io.SetTable(kPreferencesTable);
+    io(p.Preferences);
+
+    io.SetTable(kSettingsTable);
+    io(p.ProjectText, p.SettingsBlock, p.SettingsFlag, p.Parameters[0], p.Parameters[1], p.Parameters[2]);
+    io.SetTable(kListTable);
+    io(p.Lists[0], p.Lists[1], p.Lists[2]);
+    io.SetTable(kSeriesTable);
+    io(p.Series[0], p.Series[1], p.Series[2]);
+
+    io.SetTable(kParameterTable);
+    io(p.Parameters[3]);
+    io.SetTable(kListTable);
+    io(p.Lists[3]);
+    io.SetTable(kSeriesTable);
+    io(p.Series[3]);
+
+    io.SetTable(kOptionTable);
+    io(p.Option, p.OptionBlock);
+    io.SetTable(kFontTable);
+    io(p.Font);
+    io.SetTable(kExtendedTable);
+    io(p.Extended);
+}
+
 void WriteProjectSection(Writer& out, const Conversion& cv) {
     const auto& p = cv.model.project;
 
@@ -173,32 +205,7 @@ void WriteProjectSection(Writer& out, const Conversion& cv) {
     codes.UnitSystem = cv.run.CurrentUnits;
     out(codes);
 
-    out.SetTable(kInformationTable);
-    out(p.Info);
-    WriteTable(out, p.Standard);
-    out.SetTable(kPreferencesTable);
-    out(p.Preferences);
-
-    out.SetTable(kSettingsTable);
-    out(p.ProjectText, p.SettingsBlock, p.SettingsFlag, p.Parameters[0], p.Parameters[1], p.Parameters[2]);
-    out.SetTable(kListTable);
-    out(p.Lists[0], p.Lists[1], p.Lists[2]);
-    out.SetTable(kSeriesTable);
-    out(p.Series[0], p.Series[1], p.Series[2]);
-
-    out.SetTable(kParameterTable);
-    out(p.Parameters[3]);
-    out.SetTable(kListTable);
-    out(p.Lists[3]);
-    out.SetTable(kSeriesTable);
-    out(p.Series[3]);
-
-    out.SetTable(kOptionTable);
-    out(p.Option, p.OptionBlock);
-    out.SetTable(kFontTable);
-    out(p.Font);
-    out.SetTable(kExtendedTable);
-    out(p.Extended);
+    ProjectTables(out, p, [&](const auto& t) { WriteTable(out, t); });
 }
 
 void ReadBackProjectSection(Reader& in, Conversion& cv) {
@@ -208,32 +215,7 @@ void ReadBackProjectSection(Reader& in, Conversion& cv) {
     in(p.UnitCodes);
     cv.run.CurrentUnits = p.UnitCodes.UnitSystem;
 
-    in.SetTable(kInformationTable);
-    in(p.Info);
-    ReadCurrentTable(in, cv, p.Standard);
-    in.SetTable(kPreferencesTable);
-    in(p.Preferences);
-
-    in.SetTable(kSettingsTable);
-    in(p.ProjectText, p.SettingsBlock, p.SettingsFlag, p.Parameters[0], p.Parameters[1], p.Parameters[2]);
-    in.SetTable(kListTable);
-    in(p.Lists[0], p.Lists[1], p.Lists[2]);
-    in.SetTable(kSeriesTable);
-    in(p.Series[0], p.Series[1], p.Series[2]);
-
-    in.SetTable(kParameterTable);
-    in(p.Parameters[3]);
-    in.SetTable(kListTable);
-    in(p.Lists[3]);
-    in.SetTable(kSeriesTable);
-    in(p.Series[3]);
-
-    in.SetTable(kOptionTable);
-    in(p.Option, p.OptionBlock);
-    in.SetTable(kFontTable);
-    in(p.Font);
-    in.SetTable(kExtendedTable);
-    in(p.Extended);
+    ProjectTables(in, p, [&](auto& t) { ReadCurrentTable(in, cv, t); });
 }
 
 }  // namespace kmd
