@@ -1,14 +1,16 @@
 // The program as users run it: command line, exit status, output replacement.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
+#include "driver/platform.h"
 #include "driver/run.h"
+#include "fileformat/file_io.h"
 #include "support/bytes.h"
 #include "support/json.h"
+#include "support/process.h"
 #include "tools/example_sections.h"
 
 namespace fs = std::filesystem;
@@ -25,8 +27,12 @@ struct Result {
 class RunTest : public ::testing::Test {
 protected:
     void SetUp() override {
+#ifdef _WIN32
+        // The argument-string form shows its messages on standard error, not in a box.
+        ::SetEnvironmentVariableW(L"KMDCONVERT_MESSAGES", L"stderr");
+#endif
         dir = fs::temp_directory_path() /
-              ("kmdrun-" + std::to_string(::getpid()) + "-" +
+              ("kmdrun-" + kmdtest::ProcessId() + "-" +
                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
@@ -35,19 +41,12 @@ protected:
 
     // Runs the program with the shell-quoted arguments; standard input is not a terminal.
     Result Run(const std::string& args) {
-        std::string errFile = (dir / "stderr.txt").string(), outFile = (dir / "stdout.txt").string();
-        std::string cmd = "cd '" + dir.string() + "' && " + KMDCONVERT_EXE + " " + args + " </dev/null >" + outFile +
-                          " 2>" + errFile;
-        int raw = std::system(cmd.c_str());
-        Result r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, Slurp(errFile), Slurp(outFile)};
-        fs::remove(errFile);
-        fs::remove(outFile);
-        return r;
+        std::vector<std::string> argv = kmdtest::ShellWords(args);
+        argv.insert(argv.begin(), KMDCONVERT_EXE);
+        kmdtest::ProcessResult p = kmdtest::RunProgram(argv, dir);
+        return {p.status, p.err, p.out};
     }
-    static std::string Slurp(const fs::path& p) {
-        std::ifstream f(p, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(f), {});
-    }
+    static std::string Slurp(const fs::path& p) { return kmdtest::Slurp(p); }
     void Put(const fs::path& p, const std::vector<std::uint8_t>& b) {
         fs::create_directories(p.parent_path());
         std::ofstream f(p, std::ios::binary);
@@ -61,6 +60,14 @@ protected:
         kmd::example::WriteExampleLegacyFile(out, o);
         return out.TakeBuffer();
     }
+    // Runs the program with the arguments as they stand (the last one unquoted on Windows).
+    Result RunArgs(std::vector<std::string> args, bool quoteLast = true) {
+        args.insert(args.begin(), KMDCONVERT_EXE);
+        kmdtest::ProcessResult p = kmdtest::RunProgram(args, dir, quoteLast);
+        return {p.status, p.err, p.out};
+    }
+    // A relative path as the program joins folder and name.
+    static std::string Native(const char* path) { return kmd::Utf8Path(fs::path(path).make_preferred()); }
     std::string P(const char* name) { return "'" + (dir / name).string() + "'"; }
     // Files in the folder besides the given ones (left-over temporaries).
     std::size_t Entries() { return std::size_t(std::distance(fs::directory_iterator(dir), fs::directory_iterator())); }
@@ -177,7 +184,7 @@ TEST_F(RunTest, BatchConvertsNestedFoldersInParallelWithASummary) {
     Result r = Run("--yes -r -j 4 --out-dir out in");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("kmdconvert: 200 files: 198 converted, 1 skipped (1 already current), 1 failed\n"
-                         "  failed: in/bad.kmd: Corrupt or truncated model file"),
+                         "  failed: " + Native("in/bad.kmd") + ": Corrupt or truncated model file"),
               std::string::npos)
         << r.err;
     ASSERT_EQ(Run("--yes in/v3/deep/m13.KMD conv13.KMD").status, 0);
@@ -186,8 +193,9 @@ TEST_F(RunTest, BatchConvertsNestedFoldersInParallelWithASummary) {
     EXPECT_FALSE(fs::exists(dir / "out" / "v9" / "current.Kmd"));
 
     // Up to date now, unless forced; without -r only the top folder.
-    EXPECT_NE(Run("--yes -r --out-dir=out in").err.find("200 files: 0 converted, 199 skipped (1 already current), 1 failed"),
-              std::string::npos);
+    Result again = Run("--yes -r --out-dir=out in");
+    EXPECT_NE(again.err.find("200 files: 0 converted, 199 skipped (1 already current), 1 failed"), std::string::npos)
+        << again.err;
     EXPECT_NE(Run("--yes -r --force -j2 --out-dir out in").err.find("198 converted"), std::string::npos);
     EXPECT_NE(Run("--yes --out-dir out in").err.find("1 files: 0 converted, 0 skipped (0 already current), 1 failed"),
               std::string::npos);
@@ -220,8 +228,8 @@ TEST_F(RunTest, JsonReportOfAnOlderAndANewerFile) {
     ASSERT_EQ(files.items.size(), 2u);
     const auto& nw = files[0];
     const auto& old = files[1];
-    EXPECT_EQ(old["input"].string, "in/old.KMD");
-    EXPECT_EQ(old["output"].string, "out/old.KMD");
+    EXPECT_EQ(old["input"].string, Native("in/old.KMD"));
+    EXPECT_EQ(old["output"].string, Native("out/old.KMD"));
     EXPECT_EQ(old["status"].string, "converted");
     EXPECT_EQ(old["version_text"].string, "7.5");
     EXPECT_EQ(old["version"].number, 7.5);
@@ -277,6 +285,82 @@ TEST(ArgumentString, SplitAndTrim) {
     auto extra = kmd::ParseArgumentString("KALDO||in|out|more|fields");
     ASSERT_TRUE(extra);
     EXPECT_EQ(extra->OutputPath, "out");
+}
+
+// The bundled example under a name with blanks and non-ASCII letters, in
+// both forms; on Windows also as the host program passes it (no quotes,
+// backslashes, drive letter). Every output is the expected file.
+TEST_F(RunTest, BundledExampleInEveryFormUnderAnyName) {
+    const fs::path examples = fs::path(KMD_SOURCE_DIR) / "examples";
+    const fs::path in = dir / fs::path(u8"mödel 7 ü.KMD");
+    fs::copy_file(examples / "example.KMD", in);
+    const std::string expected = Slurp(examples / "example.converted.KMD");
+    auto at = [&](const char* name) { return kmd::Utf8Path(dir / kmd::PathFromUtf8(name)); };
+    EXPECT_EQ(RunArgs({kmd::Utf8Path(in), at("out ä.KMD")}).status, 0);
+    EXPECT_EQ(RunArgs({"KALDO| |" + kmd::Utf8Path(in) + "|" + at("out ö.KMD")}).status, 0);
+    std::vector<std::string> outputs = {"out ä.KMD", "out ö.KMD"};
+#ifdef _WIN32
+    EXPECT_EQ(RunArgs({"-y", " KALDO | |" + kmd::Utf8Path(in) + "|" + at("out ü.KMD") + " "}, false).status, 0);
+    outputs.push_back("out ü.KMD");
+#endif
+    for (const std::string& name : outputs) EXPECT_TRUE(Slurp(dir / kmd::PathFromUtf8(name)) == expected) << name;
+    EXPECT_EQ(RunArgs({kmd::Utf8Path(dir / "none.KMD"), at("x.KMD")}).status, 1);
+}
+
+// The host's one argument string shows its messages and its question in the
+// message box; the ordinary form does not use it.
+TEST_F(RunTest, ArgumentStringFormUsesTheMessageBox) {
+    struct Shown {
+        std::string title, text;
+        kmd::MessageStyle style;
+    };
+    std::vector<Shown> shown;
+    bool pressOk = false;
+    kmd::MessageBoxFunction box = [&](const std::string& title, const std::string& text, kmd::MessageStyle style) {
+        shown.push_back({title, text, style});
+        return pressOk;
+    };
+    auto run = [&](std::vector<std::string> args) {
+        shown.clear();
+        args.insert(args.begin(), "kmdconvert");
+        return kmd::Main(args, box);
+    };
+    Put(dir / "old.KMD", Example("8.5"));
+    const std::string in = kmd::Utf8Path(dir / "old.KMD"), out = kmd::Utf8Path(dir / "new.KMD");
+    const std::string none = kmd::Utf8Path(dir / "none.KMD");
+    // Cancel: not converted; the question was the only box.
+    EXPECT_EQ(run({"KALDO| |" + in + "|" + out}), 1);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].title, "KALDO");
+    EXPECT_EQ(shown[0].style, kmd::MessageStyle::ExclamationOkCancel);
+    EXPECT_NE(shown[0].text.find("file is being opened in Version"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dir / "new.KMD"));
+    // OK: converted.
+    pressOk = true;
+    EXPECT_EQ(run({"KALDO| |" + in + "|" + out}), 0);
+    EXPECT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(fs::exists(dir / "new.KMD"));
+    // --yes answers; a failure is one box of style 48.
+    EXPECT_EQ(run({"--yes", "KALDO| |" + none + "|" + out}), 1);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].style, kmd::MessageStyle::Exclamation);
+    EXPECT_EQ(shown[0].text, "Can not Open File " + none);
+    EXPECT_EQ(run({"--yes", none, out}), 1);
+    EXPECT_TRUE(shown.empty());
+}
+
+TEST(WindowsCommandLine, SplitAsTheRuntimeAndTheHostsArgumentStringVerbatim) {
+    using V = std::vector<std::string>;
+    EXPECT_EQ(kmd::WindowsArguments(R"("C:\Program Files\k.exe" -y "a b.KMD" c\\"d" e\"f g\h)"),
+              (V{R"(C:\Program Files\k.exe)", "-y", "a b.KMD", R"(c\d)", R"(e"f)", R"(g\h)"}));
+    EXPECT_EQ(kmd::WindowsArguments(R"(k.exe KALDO| |C:\my models\old.KMD|C:\my models\new.KMD  )"),
+              (V{"k.exe", R"(KALDO| |C:\my models\old.KMD|C:\my models\new.KMD)"}));
+    EXPECT_EQ(kmd::WindowsArguments(R"(k.exe --yes --product P  KALDO | |C:\a  b\x.KMD|y.KMD)"),
+              (V{"k.exe", "--yes", "--product", "P", R"(KALDO | |C:\a  b\x.KMD|y.KMD)"}));
+    EXPECT_EQ(kmd::WindowsArguments(R"(k.exe -y | |a|b)"), (V{"k.exe", "-y", " | |a|b"}));
+    EXPECT_EQ(kmd::WindowsArguments(R"(k.exe "KALDO| |C:\a b\x.KMD|y.KMD" --yes)"),
+              (V{"k.exe", R"(KALDO| |C:\a b\x.KMD|y.KMD)", "--yes"}));
+    EXPECT_EQ(kmd::WindowsArguments("k.exe"), (V{"k.exe"}));
 }
 
 }  // namespace

@@ -2,9 +2,11 @@
 // is read, against reading the whole file first: same bytes, same messages. And
 // the command line's time and memory grow with the model size, no faster.
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <filesystem>
@@ -58,7 +60,7 @@ TEST(Streaming, SameBytesAndMessagesAsReadingTheWholeFileFirst) {
     }
 }
 
-#ifndef __SANITIZE_ADDRESS__
+#if !defined(__SANITIZE_ADDRESS__) && !defined(_WIN32)  // resource use of a child process
 struct Usage {
     double cpuSeconds;
     double peakMiB;

@@ -1,9 +1,16 @@
 #!/bin/sh
 # Installs what a bare Debian machine lacks to build and test kmdconvert.
-# With --fuzz also clang and its fuzzer runtime, for the fuzz target.
+# With --fuzz also clang and its fuzzer runtime, for the fuzz target; with
+# --windows the mingw-w64 cross compiler and wine, for the Windows build.
 set -e
 packages="g++ make cmake libgtest-dev"
-[ "$1" = "--fuzz" ] && packages="$packages clang libclang-rt-dev"
+for option in "$@"; do
+  case $option in
+    --fuzz) packages="$packages clang libclang-rt-dev" ;;
+    --windows) packages="$packages g++-mingw-w64-x86-64-posix wine64 wine" ;;
+    *) echo "install-deps.sh: unknown option $option" >&2; exit 2 ;;
+  esac
+done
 missing=""
 for p in $packages; do
   dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"

@@ -1,7 +1,5 @@
 #include "driver/batch.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
@@ -12,6 +10,8 @@
 #include <thread>
 
 #include "driver/messages.h"
+#include "driver/platform.h"
+#include "fileformat/file_io.h"
 
 namespace kmd {
 
@@ -26,9 +26,19 @@ struct Job {
 };
 
 bool IsModelFile(const fs::path& p) {
-    std::string ext = p.extension().string();
+    std::string ext = Utf8Path(p.extension());
     std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
     return ext == ".kmd";
+}
+
+// Outputs are one file when their full paths are equal (on Windows in any letter case).
+std::string OutputKey(const fs::path& p) {
+    std::error_code ec;
+    std::string key = Utf8Path(fs::weakly_canonical(p, ec));
+#ifdef _WIN32
+    std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+#endif
+    return key;
 }
 
 bool Inside(const fs::path& p, const fs::path& dir) {
@@ -47,16 +57,16 @@ void Decided(Job& job, const char* status, std::string reason) {
 std::vector<Job> FindJobs(const BatchRequest& r) {
     std::vector<Job> jobs;
     std::error_code ec;
-    const fs::path outDir = r.outDir.empty() ? fs::path() : fs::weakly_canonical(r.outDir, ec);
+    const fs::path outDir = r.outDir.empty() ? fs::path() : fs::weakly_canonical(PathFromUtf8(r.outDir), ec);
     auto add = [&](const fs::path& input, const fs::path& rel) {
         Job job;
         job.input = input;
-        job.output = r.inPlace ? input : fs::path(r.outDir) / rel;
-        job.report.inputPath = input.string();
+        job.output = r.inPlace ? input : PathFromUtf8(r.outDir) / rel;
+        job.report.inputPath = Utf8Path(input);
         jobs.push_back(std::move(job));
     };
     for (const std::string& operand : r.operands) {
-        const fs::path root(operand);
+        const fs::path root = PathFromUtf8(operand);
         if (fs::is_directory(root, ec)) {
             std::vector<fs::path> found;
             auto consider = [&](const fs::directory_entry& e) {
@@ -87,42 +97,40 @@ std::vector<Job> FindJobs(const BatchRequest& r) {
     std::map<std::string, std::size_t> outputs;
     for (Job& job : jobs) {
         if (job.done) continue;
-        const std::string key = fs::weakly_canonical(job.output, ec).string();
+        const std::string key = OutputKey(job.output);
         auto [it, fresh] = outputs.emplace(key, &job - jobs.data());
-        if (!fresh) Decided(job, "failed", "its output " + job.output.string() + " is also the output of " +
-                                               jobs[it->second].input.string());
+        if (!fresh) Decided(job, "failed", "its output " + Utf8Path(job.output) + " is also the output of " +
+                                               Utf8Path(jobs[it->second].input));
     }
     return jobs;
 }
 
 // An output newer than its source is up to date.
 bool UpToDate(const Job& job) {
-    std::error_code ec;
-    const auto out = fs::last_write_time(job.output, ec);
-    if (ec) return false;
-    const auto in = fs::last_write_time(job.input, ec);
-    return !ec && out > in;
+    const auto out = LastWriteTime(Utf8Path(job.output));
+    const auto in = out ? LastWriteTime(Utf8Path(job.input)) : std::nullopt;
+    return in && *out > *in;
 }
 
 // Progress on standard error: one line updated in place on a terminal, a
 // line per file otherwise.
 class Progress {
 public:
-    Progress(std::size_t total) : total_(total), terminal_(isatty(STDERR_FILENO) != 0) {}
+    Progress(std::size_t total) : total_(total), terminal_(StandardErrorIsTerminal()) {}
 
     void Started(const Job& job) {
         std::lock_guard lock(mutex_);
-        if (terminal_) Line(job.input.string());
+        if (terminal_) Line(Utf8Path(job.input));
     }
     void Finished(const Job& job) {
         std::lock_guard lock(mutex_);
         ++done_;
         if (job.report.status == "failed") ++failed_;
         if (terminal_) {
-            Line(job.input.string());
+            Line(Utf8Path(job.input));
         } else {
             std::cerr << "kmdconvert: [" << done_ << "/" << total_ << "] " << job.report.status << ": "
-                      << job.input.string();
+                      << Utf8Path(job.input);
             if (job.report.status == "failed") std::cerr << ": " << job.report.reason;
             std::cerr << "\n";
         }
@@ -169,11 +177,11 @@ void Convert(Job& job, const BatchRequest& r, const ConvertOptions& options) {
     std::error_code ec;
     if (!r.inPlace) {
         fs::create_directories(job.output.parent_path(), ec);
-        if (ec) return Decided(job, "failed", "cannot create " + job.output.parent_path().string() + ": " + ec.message());
+        if (ec) return Decided(job, "failed", "cannot create " + Utf8Path(job.output.parent_path()) + ": " + ec.message());
     }
     ConvertOptions o = options;
-    if (r.inPlace && r.backup) o.backupPath = job.input.string() + ".bak";
-    ConversionResult result = ConvertFile(job.input.string(), job.output.string(), o);
+    if (r.inPlace && r.backup) o.backupPath = Utf8Path(job.input) + ".bak";
+    ConversionResult result = ConvertFile(Utf8Path(job.input), Utf8Path(job.output), o);
     job.report = std::move(result.report);
     if (result.outcome == Outcome::AlreadyCurrent) job.report.reason = "the file is in the current layout";
 }
@@ -190,7 +198,7 @@ void Summary(const std::vector<Job>& jobs) {
               << " skipped (" << current << " already current), " << failed << " failed\n";
     for (const Job& job : jobs)
         if (job.report.status == "failed")
-            std::cerr << "  failed: " << job.input.string() << ": " << job.report.reason << "\n";
+            std::cerr << "  failed: " << Utf8Path(job.input) << ": " << job.report.reason << "\n";
 }
 
 }  // namespace
@@ -206,7 +214,7 @@ std::vector<FileReport> RunBatch(const BatchRequest& r) {
     ConvertOptions options = r.options;
     if (r.answerYes)
         options.confirmOlderVersion = [](const std::string&) { return true; };
-    else if (isatty(STDIN_FILENO))
+    else if (StandardInputIsTerminal())
         options.confirmOlderVersion = std::ref(ask);
 
     std::atomic<std::size_t> next{0};

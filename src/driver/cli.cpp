@@ -1,12 +1,11 @@
 // The command line: options, the four ways to run, exit status.
-#include <unistd.h>
-
 #include <charconv>
 #include <iostream>
 #include <optional>
 
 #include "driver/batch.h"
 #include "driver/messages.h"
+#include "driver/platform.h"
 #include "driver/run.h"
 #include "fileformat/file_io.h"
 #include "kmd/kmd.h"
@@ -50,7 +49,8 @@ constexpr const char* kUsage =
     "      --version           show the version and exit\n"
     "\n"
     "Files already in the current layout are skipped as \"already current\" when\n"
-    "many files are converted. Messages and progress go to standard error.\n"
+    "many files are converted. Messages and progress go to standard error (on\n"
+    "Windows the argument-string form shows them in a message box).\n"
     "\n"
     "Exit status: 0 converted (with many files or --check: no file failed), 1 not\n"
     "converted (the reason is shown), 2 usage error.\n";
@@ -72,9 +72,10 @@ struct Options {
 
 // Parses GNU-style options (--opt=value and --opt value, -j4, a lone -- ends
 // them). An error is the message to show; nothing when fine.
-std::optional<std::string> Parse(int argc, char** argv, int first, Options& o, bool& help, bool& version) {
+std::optional<std::string> Parse(const std::vector<std::string>& argv, Options& o, bool& help, bool& version) {
     bool optionsDone = false;
-    for (int i = first; i < argc; ++i) {
+    const std::size_t argc = argv.size();
+    for (std::size_t i = 1; i < argc; ++i) {
         std::string a = argv[i];
         if (optionsDone || a.empty() || a[0] != '-' || a == "-") {
             o.operands.push_back(a);
@@ -95,7 +96,7 @@ std::optional<std::string> Parse(int argc, char** argv, int first, Options& o, b
         auto takeValue = [&]() -> std::optional<std::string> {
             if (inlineValue) return value;
             if (i + 1 >= argc) return std::nullopt;
-            return std::string(argv[++i]);
+            return argv[++i];
         };
         auto flag = [&](bool& b) {
             if (inlineValue) return false;
@@ -142,7 +143,7 @@ ConvertOptions LibraryOptions(const Options& o) {
     if (o.product) c.productName = TrimSpaces(*o.product);
     c.verify = o.verify;
     if (o.yes) c.confirmOlderVersion = [](const std::string&) { return true; };
-    else if (isatty(STDIN_FILENO)) c.confirmOlderVersion = AskOnTerminal;
+    else if (StandardInputIsTerminal()) c.confirmOlderVersion = AskOnTerminal;
     return c;
 }
 
@@ -239,9 +240,11 @@ int Batch(const Options& o) {
     return Finish(o, reports, status);
 }
 
-// One file, as the host program starts it.
-int Single(const Options& o) {
+// One file, as the host program starts it. In the argument-string form the
+// messages go to the message box when there is one.
+int Single(const Options& o, const MessageBoxFunction& box) {
     std::optional<RunRequest> request;
+    const bool boxed = box && o.operands.size() == 1;
     if (o.operands.size() == 1) {
         request = ParseArgumentString(o.operands[0]);
         if (!request)
@@ -255,17 +258,24 @@ int Single(const Options& o) {
     ConvertOptions c = LibraryOptions(o);
     c.productName = request->ProgramName;
     c.acceptCurrent = false;  // read as the host program reads it
+    if (boxed && !o.yes)
+        c.confirmOlderVersion = [&box](const std::string& text) {
+            return box(kMessageTitle, text, MessageStyle::ExclamationOkCancel);
+        };
     ConversionResult r = ConvertFile(request->InputPath, request->OutputPath, c);
-    Show(r.messages);
+    if (boxed)
+        for (const std::string& m : r.messages) box(kMessageTitle, m, MessageStyle::Exclamation);
+    else
+        Show(r.messages);
     return Finish(o, {r.report}, r.ok() ? kExitOk : kExitNotConverted);
 }
 
 }  // namespace
 
-int Main(int argc, char** argv) {
+int Main(const std::vector<std::string>& args, const MessageBoxFunction& box) {
     Options o;
     bool help = false, version = false;
-    if (auto error = Parse(argc, argv, 1, o, help, version)) return UsageError(*error);
+    if (auto error = Parse(args, o, help, version)) return UsageError(*error);
     if (help) {
         std::cout << kUsage;
         return kExitOk;
@@ -281,7 +291,7 @@ int Main(int argc, char** argv) {
     }
     if (o.check) return Check(o);
     if (o.outDir || o.inPlace) return Batch(o);
-    return Single(o);
+    return Single(o, box);
 }
 
 }  // namespace kmd

@@ -1,9 +1,9 @@
 #include "driver/messages.h"
 
-#include <unistd.h>
-
 #include <iostream>
 #include <map>
+
+#include "driver/platform.h"
 
 namespace kmd {
 
@@ -30,18 +30,16 @@ const std::map<std::int32_t, const char*>& StringTable() {
     return table;
 }
 
-constexpr const char* kTitle = "KALDO";
-
 thread_local QuestionPolicy g_policy = QuestionPolicy::AskTerminal;
 thread_local MessageSink g_sink;
 thread_local QuestionHandler g_ask;
 
 void Emit(const std::string& text) {
     if (g_sink) {
-        g_sink(kTitle, text);
+        g_sink(kMessageTitle, text);
         return;
     }
-    std::cerr << kTitle << ": " << TerminalText(text) << '\n' << std::flush;
+    std::cerr << kMessageTitle << ": " << TerminalText(text) << '\n' << std::flush;
 }
 
 }  // namespace
@@ -118,11 +116,11 @@ bool AskOkCancel(const std::string& text) {
 }
 
 bool AskOnTerminal(const std::string& text) {
-    if (!isatty(STDIN_FILENO)) {
+    if (!StandardInputIsTerminal()) {
         EmitUnanswered(text);
         return false;
     }
-    std::cerr << kTitle << ": " << TerminalText(text) << "\nConvert this file? [y/N] " << std::flush;
+    std::cerr << kMessageTitle << ": " << TerminalText(text) << "\nConvert this file? [y/N] " << std::flush;
     std::string answer;
     if (!std::getline(std::cin, answer)) return false;
     return answer == "y" || answer == "Y" || answer == "yes" || answer == "Yes" || answer == "YES";

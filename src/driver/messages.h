@@ -10,6 +10,14 @@ namespace kmd {
 
 enum class MessageStyle : std::int16_t { Exclamation = 48, ExclamationOkCancel = 49 };
 
+// The title of every message.
+inline constexpr const char* kMessageTitle = "KALDO";
+
+// A modal message box: the text under the title, with the buttons of the
+// style (OK; OK and Cancel). True when OK was pressed.
+using MessageBoxFunction =
+    std::function<bool(const std::string& title, const std::string& text, MessageStyle style)>;
+
 // Text of the string table; ids below 6960 are looked up as id + 3000. A missing
 // entry is the empty string.
 std::string ResString(std::int32_t id);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "driver/conversion.h"
+#include "driver/messages.h"
 #include "fileformat/encoding.h"
 #include "fileformat/legacy_reader.h"
 
@@ -48,7 +49,8 @@ ModelBytesResult ConvertModelBytes(std::span<const std::uint8_t> input, const st
                                    const std::string& inputPath, ByteSink* sink = nullptr,
                                    ReadProgress* progress = nullptr);
 
-// The program: options, operands, exit status.
-int Main(int argc, char** argv);
+// The program: options, operands (args[0] is the program), exit status. With
+// a message box, the argument-string form shows its messages and its question there.
+int Main(const std::vector<std::string>& args, const MessageBoxFunction& box = {});
 
 }  // namespace kmd

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
@@ -10,6 +11,14 @@
 #include "fileformat/encoding.h"
 
 namespace kmd {
+
+// Paths are UTF-8 strings throughout; these give the system's form of one.
+std::filesystem::path PathFromUtf8(const std::string& path);
+std::string Utf8Path(const std::filesystem::path& path);
+
+// When the file was last written, as the system's finest count of time (to
+// compare with another file's); nothing when it cannot be told.
+std::optional<std::int64_t> LastWriteTime(const std::string& path);
 
 // A regular file, mapped read-only (read into memory where it cannot be mapped).
 // The reader tells it how far it has read; pages behind that are handed back to
@@ -45,7 +54,8 @@ private:
 // in the folder of `path`, created with the first bytes; Commit flushes it and
 // renames it over `path`. The temporary is unnamed where the system allows
 // (named only for the rename), so a killed process leaves no file behind;
-// otherwise it is a hidden `.NAME.XXXXXX`. Without Commit, or when anything
+// otherwise it is a hidden `.NAME.XXXXXX`. On Windows a target that another
+// program holds open cannot be replaced: Commit fails and the target is kept. Without Commit, or when anything
 // fails, nothing is left behind and an existing file at `path` is untouched. A
 // failure while writing is kept and reported by Commit (later bytes are
 // dropped), so that the caller can finish its work and report its own failures
@@ -64,13 +74,19 @@ public:
 private:
     bool Create();
     bool CreateNamed();
+#ifndef _WIN32
     bool CopyToNamedFile();  // when the unnamed file cannot be named
+#endif
     void Discard();
 
     std::string path_, dir_, prefix_;
+#ifdef _WIN32
+    void* handle_ = nullptr;
+#else
     int fd_ = -1;
-    std::string tmpName_;  // named temporary (empty while unnamed)
     bool unnamed_ = false;
+#endif
+    std::string tmpName_;  // named temporary (empty while unnamed)
     std::string error_;    // the first failure
 };
 
