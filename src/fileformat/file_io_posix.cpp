@@ -72,14 +72,13 @@ std::optional<InputFile> InputFile::Open(const std::string& path) {
             ::madvise(p, f.size_, MADV_SEQUENTIAL);
         } else {
             f.copy_.resize(f.size_);
-            std::size_t got = 0;
-            while (got < f.size_) {
-                ssize_t n = ::read(fd, f.copy_.data() + got, f.size_ - got);
-                if (n < 0 && errno == EINTR) continue;
-                if (n <= 0) break;
-                got += std::size_t(n);
-            }
-            if (got != f.size_) {
+            auto readSome = [fd](std::uint8_t* at, std::size_t count) {
+                ssize_t n;
+                do n = ::read(fd, at, count);
+                while (n < 0 && errno == EINTR);
+                return (long long)n;
+            };
+            if (!ReadWhole(f.copy_, readSome)) {
                 ::close(fd);
                 return std::nullopt;
             }

@@ -110,14 +110,12 @@ std::optional<InputFile> InputFile::Open(const std::string& path) {
             f.mapped_ = true;
         } else {
             f.copy_.resize(f.size_);
-            std::size_t got = 0;
-            while (got < f.size_) {
+            auto readSome = [h](std::uint8_t* at, std::size_t count) {
                 DWORD n = 0;
-                DWORD want = DWORD(std::min<std::size_t>(f.size_ - got, 1u << 30));
-                if (!::ReadFile(h, f.copy_.data() + got, want, &n, nullptr) || n == 0) break;
-                got += n;
-            }
-            if (got != f.size_) {
+                const DWORD want = DWORD(std::min<std::size_t>(count, 1u << 30));
+                return ::ReadFile(h, at, want, &n, nullptr) ? (long long)n : -1LL;
+            };
+            if (!ReadWhole(f.copy_, readSome)) {
                 ::CloseHandle(h);
                 return std::nullopt;
             }
