@@ -253,9 +253,9 @@ Bytes SplitSub() {
     I32s(b, 2, 300, true);
     I32s(b, 2, 400, true);
     for (int a = 3; a <= 5; ++a) F64s(b, 2, a + 0.25, true);
-    const double rad = 90.0 * std::numbers::pi / 180;
+    const double cos90 = 0x1.1a62633145c07p-54;  // cosine of the double nearest pi/2
     b.header({{3, 0}}).f64(0).f64(0).f64(0);
-    b.header({{3, 0}}).f64(0).f64(std::cos(rad) * 7.25).f64(std::cos(rad) * 8.25);
+    b.header({{3, 0}}).f64(0).f64(cos90 * 7.25).f64(cos90 * 8.25);
     b.header({{3, 0}}).f64(0).f64(7.25).f64(8.25);
     return b.header({{3, 0}}).f64(0).f64(0).f64(0);
 }
